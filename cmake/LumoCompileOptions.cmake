@@ -1,0 +1,19 @@
+# Warnings, sanitizers and the Windows target settings shared by every target.
+
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                    -Wcast-qual -Wformat=2 -Werror)
+
+if(WIN32)
+  # Windows 7 is the newest system the program declares; UTF-16 everywhere.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                          _WIN32_WINNT=0x0601 WINVER=0x0601)
+  add_compile_options(-ffunction-sections -fdata-sections)
+  # No DLL beside the program: the C++ runtime and winpthreads go in statically.
+  add_link_options(-static -static-libgcc -static-libstdc++
+                   -Wl,--gc-sections)
+else()
+  # Every native target is a test or a tool: build them all checked.
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
