@@ -36,3 +36,7 @@ function(lumo_gtest name)
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                        PROPERTIES TIMEOUT 120)
 endfunction()
+
+if(NOT WIN32)
+  add_test(NAME native.SourcesAreClangFormatClean COMMAND ${PROJECT_SOURCE_DIR}/tools/check-format.sh)
+endif()

@@ -5,8 +5,9 @@ namespace lumo {
 std::wstring DelayedDeleteName(const std::wstring& path, std::uint32_t tickCount) {
   static const wchar_t kTmp[] = L".tmp";
   const std::size_t found = path.find(kTmp);
-  std::wstring name =
-      found == std::wstring::npos ? path + kTmp : path.substr(0, found + (sizeof kTmp / sizeof *kTmp - 1));
+  std::wstring name = found == std::wstring::npos
+                          ? path + kTmp
+                          : path.substr(0, found + (sizeof kTmp / sizeof *kTmp - 1));
 
   std::wstring hex;
   do {

@@ -29,8 +29,8 @@ using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextDeleter>;
 // Runs `input` through the cipher in one update and the final step. Returns
 // false, leaving `output` unspecified, when the library reports a failure
 // (a bad padding or length when deciphering).
-bool RunCipher(const std::string& key, bool encrypt, const unsigned char* input,
-               std::size_t length, std::vector<unsigned char>& output) {
+bool RunCipher(const std::string& key, bool encrypt, const unsigned char* input, std::size_t length,
+               std::vector<unsigned char>& output) {
   const EVP_CIPHER* cipher = CipherForKey(key);
   if (cipher == nullptr || length > static_cast<std::size_t>(INT32_MAX) - kBlockSize) {
     return false;

@@ -55,7 +55,8 @@ TEST(Dependencies, JsoncppParses) {
   Json::Value root;
   Json::CharReaderBuilder builder;
   std::string errors;
-  const std::string text = R"([{"status": 1, "version": "2.0.1", "files": {"url": "https://x/y"}}])";
+  const std::string text =
+      R"([{"status": 1, "version": "2.0.1", "files": {"url": "https://x/y"}}])";
   std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   ASSERT_TRUE(reader->parse(text.data(), text.data() + text.size(), &root, &errors)) << errors;
   ASSERT_TRUE(root.isArray());

@@ -1,3 +1,5 @@
 // A do-nothing program for the file tests: built once with a version
 // resource and once without.
-int main() { return 0; }
+int main() {
+  return 0;
+}

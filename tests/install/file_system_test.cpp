@@ -15,7 +15,9 @@ using test::FileExists;
 using test::TempFolder;
 using test::WriteFile;
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
 
 // A drive letter that the test prefix doesn't map.
 std::wstring MissingDrive() {
@@ -34,9 +36,14 @@ TEST(DirectoryExists, AnswersForFoldersFilesAndDrives) {
     bool exists;
   };
   const Case cases[] = {
-      {folder.path(), true},          {folder.path() + L"\\", true}, {folder / L"file", false},
-      {folder / L"missing", false},   {L"", false},                  {L"C:\\", true},
-      {L"C:", true},                  {MissingDrive(), false},
+      {folder.path(), true},
+      {folder.path() + L"\\", true},
+      {folder / L"file", false},
+      {folder / L"missing", false},
+      {L"", false},
+      {L"C:\\", true},
+      {L"C:", true},
+      {MissingDrive(), false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DirectoryExists(c.path), c.exists) << Narrow(c.path);
@@ -62,7 +69,8 @@ TEST(CreateDirectoryChain, FailsWithoutCreatingAnything) {
   TempFolder folder;
   ASSERT_TRUE(WriteFile(folder / L"Blocker", "x"));
   ASSERT_TRUE(SetCurrentDirectoryW(folder.path().c_str()));
-  const std::wstring cases[] = {L"", L"relative", folder / L"Blocker\\Inner", MissingDrive() + L"Games\\Lumo"};
+  const std::wstring cases[] = {L"", L"relative", folder / L"Blocker\\Inner",
+                                MissingDrive() + L"Games\\Lumo"};
   for (const auto& path : cases) {
     EXPECT_FALSE(CreateDirectoryChain(path)) << Narrow(path);
   }

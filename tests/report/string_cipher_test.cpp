@@ -52,8 +52,8 @@ TEST(StringCipher, DeciphersTheKnownAnswersUpToTheFirstZeroByte) {
 
 TEST(StringCipher, LowercaseAndATrailingOddDigitDecipherAlike) {
   std::string out;
-  DecryptFromHex("0123456789abcdef", "0e222673b7049670da6fb7f76d1f6b9741f44517bd58204a769d13e7593dc165F",
-                 out);
+  DecryptFromHex("0123456789abcdef",
+                 "0e222673b7049670da6fb7f76d1f6b9741f44517bd58204a769d13e7593dc165F", out);
   EXPECT_EQ(out, "Lumo game browser");
 }
 
@@ -96,7 +96,8 @@ TEST(StringCipher, HexConversions) {
 TEST(StringCipher, DigestTextIs64CharactersEndingIn32Zeros) {
   // printf TEXT | openssl dgst -md5
   EXPECT_EQ(Md5DigestText(""), "D41D8CD98F00B204E9800998ECF8427E00000000000000000000000000000000");
-  EXPECT_EQ(Md5DigestText("abc"), "900150983CD24FB0D6963F7D28E17F7200000000000000000000000000000000");
+  EXPECT_EQ(Md5DigestText("abc"),
+            "900150983CD24FB0D6963F7D28E17F7200000000000000000000000000000000");
   EXPECT_EQ(Md5DigestText(std::string("a\0b", 3)),
             "70350F6027BCE3713F6B76473084309B00000000000000000000000000000000");
 }

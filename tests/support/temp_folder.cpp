@@ -40,7 +40,9 @@ TempFolder::TempFolder() {
   }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+  RemoveTree(path_);
+}
 
 std::wstring TempFolder::operator/(const std::wstring& relative) const {
   return path_ + L"\\" + relative;
@@ -51,8 +53,8 @@ bool WriteFile(const std::wstring& path, const std::string& contents) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const BOOL ok = ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written,
-                              nullptr);
+  const BOOL ok =
+      ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
   CloseHandle(file);
   return ok && written == contents.size();
 }
@@ -63,7 +65,8 @@ bool FileExists(const std::wstring& path) {
 
 std::wstring ExecutableFolder() {
   std::vector<wchar_t> buffer(32768);
-  const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  const DWORD length =
+      GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
   std::wstring path(buffer.data(), length);
   return path.substr(0, path.rfind(L'\\'));
 }

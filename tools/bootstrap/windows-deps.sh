@@ -128,9 +128,12 @@ ensure() {
   echo "$prefix" >>"$merged.list.new"
 }
 
+mkdir -p "$cache/$triplet"
+# Two bootstraps at once (two checkouts, say) take turns per triplet.
+exec 9>"$cache/$triplet.lock"
+flock 9
 fetch_sources
 merged=$cache/$triplet/deps
-mkdir -p "$cache/$triplet"
 rm -f "$merged.list.new"
 ensure openssl "$(tarball_of openssl)" "$OPENSSL_OPTIONS" build_openssl
 ensure jsoncpp "$(tarball_of libjsoncpp)" "$JSONCPP_OPTIONS" build_with_cmake
