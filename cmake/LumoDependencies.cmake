@@ -14,6 +14,7 @@ if(WIN32)
 endif()
 
 find_package(OpenSSL 3.0 REQUIRED COMPONENTS Crypto)
+find_package(Threads REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(jsoncpp CONFIG REQUIRED)
 find_path(LUMO_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)

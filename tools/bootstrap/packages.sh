@@ -7,7 +7,7 @@ set -euo pipefail
 
 PACKAGES=(
   # toolchains and build tools
-  cmake ninja-build g++ clang libclang-rt-14-dev clang-format dpkg-dev perl
+  cmake ninja-build pkg-config g++ clang libclang-rt-14-dev clang-format dpkg-dev perl
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   # running and watching Windows programs

@@ -40,10 +40,11 @@ lumo_harness_up() {
   [ -s "$display_file" ] || lumo_die "Xvfb did not start"
   export DISPLAY=:$(head -n 1 "$display_file")
 
-  setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+  # Wine's own processes get the prefix's private home (see prefix.sh).
+  HOME=$WINEPREFIX.home setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
   echo $! >>"$LUMO_HARNESS_DIR/harness.pids"
   # Wine's own background processes (services, explorer) start with the first
   # program and inherit its output; started here, they hold /dev/null instead
   # of a test's output pipe, which ctest would wait on until its timeout.
-  /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
+  HOME=$WINEPREFIX.home /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -6,10 +6,12 @@
 #   prefix.sh PREFIX
 set -euo pipefail
 prefix=${1:?usage: prefix.sh PREFIX}
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine links the prefix's Desktop and Documents to $HOME's: give it a home
+# of its own so that nothing a test does lands in the user's.
+export WINEPREFIX=$prefix HOME=$prefix.home WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 
-mkdir -p "$(dirname "$prefix")"
+mkdir -p "$(dirname "$prefix")" "$HOME"
 exec 9>"$prefix.lock"
 flock 9
 [ -f "$prefix/.lumo-ready" ] && exit 0

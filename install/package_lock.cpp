@@ -1,0 +1,10 @@
+#include "install/package_lock.h"
+
+namespace lumo {
+
+FileHandle& PackageLock() {
+  static FileHandle lock;
+  return lock;
+}
+
+}  // namespace lumo

@@ -1,0 +1,59 @@
+#include "install/package_runner.h"
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+
+#include "app/window_messages.h"
+#include "install/file_system.h"
+#include "install/package_lock.h"
+#include "install/package_parameters.h"
+#include "install/package_path.h"
+#include "install/scoped_handle.h"
+
+namespace lumo {
+namespace {
+
+struct Run {
+  HWND window;
+  InstallOptions options;
+};
+
+// Starts the package and waits for its end; false when it can't start.
+bool RunPackage(const InstallOptions& options) {
+  const std::wstring parameters = PackageParameters(options);
+  SHELLEXECUTEINFOW info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = L"runas";
+  info.lpFile = PackagePath.c_str();
+  info.lpParameters = parameters.c_str();
+  info.nShow = SW_HIDE;
+  if (!ShellExecuteExW(&info)) return false;
+  const KernelHandle process(info.hProcess);
+  if (process) WaitForSingleObject(process.get(), INFINITE);
+  return true;
+}
+
+DWORD WINAPI PackageRunner(void* parameter) {
+  const std::unique_ptr<Run> run(static_cast<Run*>(parameter));
+  const bool started = RunPackage(run->options);
+  PostMessageW(run->window, started ? WM_INSTALL_DONE : WM_INSTALL_FAILED, 0, 0);
+  PackageLock().reset();
+  DeletePackageFile();
+  return 0;
+}
+
+}  // namespace
+
+bool StartPackageRunner(HWND window, const InstallOptions& options) {
+  auto run = std::make_unique<Run>(Run{window, options});
+  HANDLE thread = CreateThread(nullptr, 0, PackageRunner, run.get(), 0, nullptr);
+  if (thread == nullptr) return false;
+  run.release();  // the thread owns it now
+  CloseHandle(thread);
+  return true;
+}
+
+}  // namespace lumo

@@ -1,0 +1,107 @@
+// The demo package: the other side of the installer's package contract. It
+// reads its five switches, installs the demo browser it carries as
+// Nebrix.exe into the install folder, leaves the browser's launch command in
+// the registry, makes a desktop shortcut when asked, writes a receipt of what
+// it received into the install folder, and exits with the chosen code.
+#include <shlobj.h>
+#include <shobjidl.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tools/demo/demo_receipt.h"
+#include "tools/demo/package_switches.h"
+
+#ifndef LUMO_DEMO_PACKAGE_EXIT_CODE
+#define LUMO_DEMO_PACKAGE_EXIT_CODE 0
+#endif
+
+namespace {
+
+constexpr int kEmbeddedBrowserId = 1;
+
+bool ExtractBrowser(const std::wstring& target) {
+  HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(kEmbeddedBrowserId), RT_RCDATA);
+  HGLOBAL loaded = resource ? LoadResource(nullptr, resource) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return false;
+  const DWORD size = SizeofResource(nullptr, resource);
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, bytes, size, &written, nullptr) && written == size;
+  return CloseHandle(file) && ok;
+}
+
+bool WriteLaunchCommand(const std::wstring& browser) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, L"SOFTWARE\\LumoGameBrowser", 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const std::wstring command = L"\"" + browser + L"\"";
+  const LONG result = RegSetValueExW(key, L"InstallerSuccessLaunchCmdLine", 0, REG_SZ,
+                                     reinterpret_cast<const BYTE*>(command.c_str()),
+                                     static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS;
+}
+
+bool CreateDesktopShortcut(const std::wstring& browser) {
+  wchar_t desktop[MAX_PATH];
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop))) return false;
+  if (FAILED(CoInitialize(nullptr))) return false;
+  bool saved = false;
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    link->SetPath(browser.c_str());
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      const std::wstring path = std::wstring(desktop) + L"\\Lumo Game Browser.lnk";
+      saved = SUCCEEDED(file->Save(path.c_str(), TRUE));
+      file->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return saved;
+}
+
+int ExitCode() {
+  const char* chosen = std::getenv("LUMO_DEMO_PACKAGE_EXIT");
+  return chosen != nullptr ? std::atoi(chosen) : LUMO_DEMO_PACKAGE_EXIT_CODE;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const std::wstring commandLine = GetCommandLineW();
+  lumo::demo::PackageSwitches switches;
+  lumo::demo::Receipt receipt;
+  receipt.Add(L"command line", commandLine);
+  const int exitCode = ExitCode();
+  if (!lumo::demo::ParsePackageSwitches(commandLine, switches)) {
+    receipt.Add(L"result", L"malformed switches");
+    receipt.Save(L"package-receipt.txt");
+    return 3;
+  }
+  const std::wstring browser = switches.installPath + L"\\Nebrix.exe";
+  SHCreateDirectoryExW(nullptr, switches.installPath.c_str(), nullptr);
+  receipt.Add(L"install path", switches.installPath);
+  receipt.AddFlag(L"experience plan", switches.experiencePlan);
+  receipt.AddFlag(L"default browser", switches.defaultBrowser);
+  receipt.AddFlag(L"taskbar shortcut", switches.taskbarShortcut);
+  receipt.AddFlag(L"desktop shortcut", switches.desktopShortcut);
+  receipt.AddFlag(L"browser installed", ExtractBrowser(browser));
+  receipt.AddFlag(L"launch command written", WriteLaunchCommand(browser));
+  if (switches.desktopShortcut) {
+    receipt.AddFlag(L"desktop shortcut created", CreateDesktopShortcut(browser));
+  }
+  receipt.Add(L"exit code", std::to_wstring(exitCode));
+  receipt.Save(switches.installPath + L"\\package-receipt.txt");
+  return exitCode;
+}
