@@ -3,9 +3,9 @@
 // Nebrix.exe into the install folder, leaves the browser's launch command in
 // the registry, makes a desktop shortcut when asked, writes a receipt of what
 // it received into the install folder, and exits with the chosen code.
+#include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,6 @@
 #include <httplib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <mutex>
@@ -20,11 +19,10 @@ void Pause(int milliseconds) {
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-std::string ReplaceBase(std::string text, const std::string& base) {
-  const std::string marker = "{base}";
+std::string ReplaceAll(std::string text, const std::string& marker, const std::string& value) {
   for (std::size_t at = text.find(marker); at != std::string::npos;
-       at = text.find(marker, at + base.size())) {
-    text.replace(at, marker.size(), base);
+       at = text.find(marker, at + value.size())) {
+    text.replace(at, marker.size(), value);
   }
   return text;
 }
@@ -48,29 +46,34 @@ struct DeploymentServer::State {
       : server(certificate.c_str(), key.c_str()), scenario(std::move(chosen)) {}
 
   httplib::SSLServer server;
+  httplib::Server plainServer;
   const Scenario scenario;
   int port = 0;
+  int plainPort = 0;
   std::thread thread;
-  std::atomic<std::size_t> packageRequests{0};
+  std::thread plainThread;
 
-  mutable std::mutex logMutex;
+  mutable std::mutex mutex;
   std::vector<std::string> log;
   std::string logPath;
+  std::vector<std::string> packageRequests;
 
   std::string Base() const { return "https://localhost:" + std::to_string(port); }
+  std::string PlainBase() const { return "http://localhost:" + std::to_string(plainPort); }
   void Log(const std::string& line) {
-    std::lock_guard<std::mutex> lock(logMutex);
+    std::lock_guard<std::mutex> lock(mutex);
     log.push_back(line);
     if (!logPath.empty()) std::ofstream(logPath, std::ios::app) << line << '\n';
   }
   void Route();
   void ServeConfiguration(httplib::Response& response) const;
-  void ServePackage(httplib::Response& response);
+  void ServePackage(const httplib::Request& request, httplib::Response& response);
 };
 
 void DeploymentServer::State::ServeConfiguration(httplib::Response& response) const {
   response.status = scenario.configStatus;
-  auto body = std::make_shared<const std::string>(ReplaceBase(scenario.configBody, Base()));
+  auto body = std::make_shared<const std::string>(
+      ReplaceAll(ReplaceAll(scenario.configBody, "{base}", Base()), "{plain}", PlainBase()));
   if (scenario.configPieceSize == 0) {
     response.set_content(*body, "application/json");
     return;
@@ -80,8 +83,12 @@ void DeploymentServer::State::ServeConfiguration(httplib::Response& response) co
       PiecewiseProvider(body, scenario.configPieceSize, body->size(), 50));
 }
 
-void DeploymentServer::State::ServePackage(httplib::Response& response) {
-  ++packageRequests;
+void DeploymentServer::State::ServePackage(const httplib::Request& request,
+                                           httplib::Response& response) {
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    packageRequests.push_back(request.matches[1]);
+  }
   response.status = scenario.packageStatus;
   if (scenario.packageStatus != 200) {
     response.set_content("<html><body>error</body></html>", "text/html");
@@ -124,8 +131,15 @@ void DeploymentServer::State::Route() {
     Log(StatisticsRecord(mark == std::string::npos ? "" : req.target.substr(mark + 1)));
     res.set_content(std::string("GIF89a", 6), "image/gif");
   });
-  server.Get(R"(/package/[^/]+)",
-             [this](const httplib::Request&, httplib::Response& res) { ServePackage(res); });
+  const auto package = [this](const httplib::Request& req, httplib::Response& res) {
+    ServePackage(req, res);
+  };
+  server.Get(R"(/package/([^/]+))", package);
+  plainServer.Get(R"(/package/([^/]+))", package);
+  server.Get(R"(/redirect-to-http/([^/]+))",
+             [this](const httplib::Request& req, httplib::Response& res) {
+               res.set_redirect(PlainBase() + "/package/" + req.matches[1].str(), 302);
+             });
   for (const char* page :
        {"/zh-cn/installer/agreement.html", "/zh-cn/installer/privacy.html", "/error"}) {
     server.Get(page, [page](const httplib::Request&, httplib::Response& res) {
@@ -150,17 +164,32 @@ bool DeploymentServer::Start(int port) {
   state_->port = port == 0 ? state_->server.bind_to_any_port("127.0.0.1")
                            : (state_->server.bind_to_port("127.0.0.1", port) ? port : -1);
   if (state_->port <= 0) return false;
+  if (state_->scenario.plainHttpMirror) {
+    state_->plainPort = state_->plainServer.bind_to_any_port("127.0.0.1");
+    if (state_->plainPort <= 0) return false;
+    state_->plainThread = std::thread([this] { state_->plainServer.listen_after_bind(); });
+  }
   // The socket listens from the bind on, so clients may connect at once.
   state_->thread = std::thread([this] { state_->server.listen_after_bind(); });
   return true;
 }
 
-void DeploymentServer::Stop() {
-  if (!state_->thread.joinable()) return;
+namespace {
+
+template <typename Server>
+void StopServing(Server& server, std::thread& thread) {
+  if (!thread.joinable()) return;
   // stop() only ends a loop that is running: wait for it to have started.
-  while (!state_->server.is_running()) std::this_thread::yield();
-  state_->server.stop();
-  state_->thread.join();
+  while (!server.is_running()) std::this_thread::yield();
+  server.stop();
+  thread.join();
+}
+
+}  // namespace
+
+void DeploymentServer::Stop() {
+  StopServing(state_->server, state_->thread);
+  StopServing(state_->plainServer, state_->plainThread);
 }
 
 int DeploymentServer::port() const {
@@ -169,18 +198,22 @@ int DeploymentServer::port() const {
 std::string DeploymentServer::baseUrl() const {
   return state_->Base();
 }
+std::string DeploymentServer::plainBaseUrl() const {
+  return state_->PlainBase();
+}
 
 void DeploymentServer::SetStatisticsLog(const std::string& path) {
-  std::lock_guard<std::mutex> lock(state_->logMutex);
+  std::lock_guard<std::mutex> lock(state_->mutex);
   state_->logPath = path;
 }
 
 std::vector<std::string> DeploymentServer::StatisticsLog() const {
-  std::lock_guard<std::mutex> lock(state_->logMutex);
+  std::lock_guard<std::mutex> lock(state_->mutex);
   return state_->log;
 }
 
-std::size_t DeploymentServer::PackageRequests() const {
+std::vector<std::string> DeploymentServer::PackageRequests() const {
+  std::lock_guard<std::mutex> lock(state_->mutex);
   return state_->packageRequests;
 }
 

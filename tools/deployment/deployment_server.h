@@ -20,7 +20,7 @@ enum class BodyFraming {
 
 struct Scenario {
   // Reply of "/config/browser_update"; "{base}" stands for the server's own
-  // "https://localhost:PORT".
+  // "https://localhost:PORT", "{plain}" for the clear-text mirror's.
   std::string configBody = R"([{"status":1,"files":"{base}/package/lumo-package.exe"}])";
   int configStatus = 200;
   // Above 0, the configuration reply goes out in writes of this many bytes
@@ -32,6 +32,10 @@ struct Scenario {
   BodyFraming packageFraming = BodyFraming::kContentLength;
   std::size_t packageCutAfter = 0;  // bytes sent before a kCutShort body ends
   int packageChunkDelayMs = 0;      // pause between package writes (a slow body)
+
+  // Also serve the packages in clear text on a second port, where
+  // "/redirect-to-http/NAME" on the HTTPS port sends its clients.
+  bool plainHttpMirror = false;
 };
 
 class DeploymentServer {
@@ -47,12 +51,14 @@ class DeploymentServer {
   bool Start(int port = 0);
   void Stop();
   int port() const;
-  std::string baseUrl() const;  // "https://localhost:PORT"
+  std::string baseUrl() const;       // "https://localhost:PORT"
+  std::string plainBaseUrl() const;  // "http://localhost:PORT" of the mirror
 
   // Statistics log as JSON lines, appended to this file (besides memory).
   void SetStatisticsLog(const std::string& path);
   std::vector<std::string> StatisticsLog() const;
-  std::size_t PackageRequests() const;
+  // The names of the packages requested so far, on either port.
+  std::vector<std::string> PackageRequests() const;
 
  private:
   struct State;

@@ -1,8 +1,8 @@
 // trust_certificate CA.der: adds a CA certificate to the local machine's
 // "ROOT" store of the wine prefix it runs in, so that WinINet accepts the
 // local deployment's certificate there and nowhere else.
-#include <wincrypt.h>
 #include <windows.h>
+#include <wincrypt.h>
 
 #include <cstdio>
 #include <fstream>

@@ -5,10 +5,13 @@
 // the run ends the program.
 //
 //   headless_install [--config-host H] [--stats-host H] [--options PEDT]
-//                    INSTALL_FOLDER
+//                    [--temp-folder T] INSTALL_FOLDER
 //
 // The hosts default to the build's; --options gives the experience plan,
-// default browser, taskbar and desktop flags as four "0"/"1" characters.
+// default browser, taskbar and desktop flags as four "0"/"1" characters. The
+// program carries the installer's version resource, so the configuration
+// service's version entries apply to it as to the installer. At the end it
+// prints the package path it used.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include "app/install_options.h"
 #include "app/window_messages.h"
 #include "install/download_worker.h"
+#include "install/package_path.h"
 #include "install/package_runner.h"
 
 namespace {
@@ -74,6 +78,10 @@ bool ParseArguments(int argc, wchar_t** argv, lumo::ServiceHosts& hosts,
     const std::wstring name = argv[i];
     if (i + 1 < argc && name == L"--config-host") {
       hosts.configuration = Narrow(argv[++i]);
+    } else if (i + 1 < argc && name == L"--temp-folder") {
+      // The program's own TMP and TEMP, which the temporary-folder query reads.
+      SetEnvironmentVariableW(L"TMP", argv[++i]);
+      SetEnvironmentVariableW(L"TEMP", argv[i]);
     } else if (i + 1 < argc && name == L"--stats-host") {
       hosts.statistics = Narrow(argv[++i]);
     } else if (i + 1 < argc && name == L"--options" && std::wstring(argv[i + 1]).size() == 4) {
@@ -100,7 +108,7 @@ int wmain(int argc, wchar_t** argv) {
   if (!ParseArguments(argc, argv, hosts, session.options)) {
     std::fputs(
         "usage: headless_install [--config-host H] [--stats-host H] [--options PEDT] "
-        "INSTALL_FOLDER\n",
+        "[--temp-folder T] INSTALL_FOLDER\n",
         stderr);
     return 64;
   }
@@ -116,5 +124,6 @@ int wmain(int argc, wchar_t** argv) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   DestroyWindow(window);
+  std::printf("package path %s\n", Narrow(lumo::PackagePath).c_str());
   return session.exitCode;
 }

@@ -1,0 +1,37 @@
+// Runs the headless installation of the 64-bit Windows tree under wine
+// against a local deployment in this process, and reads back what happened.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lumo::e2e {
+
+struct InstallationRun {
+  std::vector<std::string> messages;  // "WM_DOWNLOAD_PROGRESS 13", ... in arrival order
+  std::string packagePath;            // the Windows path the download used
+  int exitCode = -1;
+};
+
+struct RunSettings {
+  std::string configurationHost;
+  std::string statisticsHost;
+  std::string options = "1111";  // experience plan, default browser, taskbar, desktop
+  std::string installFolder;     // a Windows path
+  std::string temporaryFolder;   // TMP and TEMP of the installation, if not ""
+  std::map<std::string, std::string> environment;
+};
+
+InstallationRun RunHeadlessInstallation(const RunSettings& settings);
+
+// Paths of the 64-bit tree and its wine prefix.
+std::string Win64Tree();
+std::string CertificateFolder();
+// The Linux path of a Windows path on drive C: of the test prefix.
+std::string PrefixPath(const std::string& windowsPath);
+// The contents of a file, or "" when it can't be read.
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace lumo::e2e

@@ -1,0 +1,43 @@
+#!/bin/bash
+# The demo: a whole installation under wine against the local deployment.
+# Called by ./lumo demo with the wine harness already up (WINEPREFIX and
+# DISPLAY exported, the deployment's CA trusted in the prefix).
+#
+#   run-demo.sh BUILD_DIR
+set -euo pipefail
+build=${1:?usage: run-demo.sh BUILD_DIR}
+win64=$build/win64
+demo=$build/demo
+port=$(sed -n 's/^LUMO_DEPLOYMENT_PORT:STRING=//p' "$win64/CMakeCache.txt")
+folder='C:\Program Files\LumoGameBrowser'
+linux_folder="$WINEPREFIX/drive_c/Program Files/LumoGameBrowser"
+
+rm -rf "$demo" "$linux_folder"
+mkdir -p "$demo"
+"$build/native/tools/deployment/lumo-deploy" --port "$port" \
+  --cert "$win64/deployment/server.pem" --key "$win64/deployment/server.key" \
+  --package "$win64/tools/demo/demo_package.exe" --slow-ms 40 \
+  --stats-log "$demo/statistics.log" >"$demo/deployment.out" 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+  grep -q listening "$demo/deployment.out" 2>/dev/null && break
+  kill -0 $server 2>/dev/null || { cat "$demo/deployment.out" >&2; exit 1; }
+  sleep 0.1
+done
+echo "==> local deployment: $(cat "$demo/deployment.out")"
+
+echo "==> installing into $folder"
+HOME=$WINEPREFIX.home /usr/lib/wine/wine64 "$win64/tools/headless/headless_install.exe" "$folder"
+# The demo browser records its start a moment after it is launched.
+for _ in $(seq 50); do
+  [ -f "$linux_folder/browser-receipt.txt" ] && break
+  sleep 0.1
+done
+
+echo "==> statistics service log ($demo/statistics.log)"
+cat "$demo/statistics.log"
+echo "==> package receipt"
+cat "$linux_folder/package-receipt.txt"
+echo "==> browser receipt"
+cat "$linux_folder/browser-receipt.txt" 2>/dev/null || echo "(the browser was not started)"
