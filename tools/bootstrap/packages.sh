@@ -15,8 +15,8 @@ PACKAGES=(
   # libraries: native, and the ones Debian ships for mingw
   libz-mingw-w64-dev zlib1g-dev libstb-dev googletest libgtest-dev
   libssl-dev openssl libjsoncpp-dev libbenchmark-dev libcpp-httplib-dev
-  # packing the skin
-  zip
+  # packing the skin; the download benchmark's baseline
+  zip curl
 )
 
 missing=()
