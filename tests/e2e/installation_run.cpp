@@ -18,8 +18,12 @@ std::string Quote(const std::string& text) {
 
 }  // namespace
 
-std::string Win64Tree() { return LUMO_WIN64_TREE; }
-std::string CertificateFolder() { return Win64Tree() + "/deployment"; }
+std::string Win64Tree() {
+  return LUMO_WIN64_TREE;
+}
+std::string CertificateFolder() {
+  return Win64Tree() + "/deployment";
+}
 
 std::string PrefixPath(const std::string& windowsPath) {
   std::string path = Win64Tree() + "/wineprefix/drive_c/" + windowsPath.substr(3);
@@ -46,8 +50,8 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   for (const auto& [name, value] : settings.environment) command += name + "=" + Quote(value) + " ";
   command += Quote(Win64Tree() + "/wine-run") + " " +
              Quote(Win64Tree() + "/tools/headless/headless_install.exe") + " --config-host " +
-             Quote(settings.configurationHost) + " --stats-host " +
-             Quote(settings.statisticsHost) + " --options " + settings.options + " " +
+             Quote(settings.configurationHost) + " --stats-host " + Quote(settings.statisticsHost) +
+             " --options " + settings.options + " " +
              (settings.temporaryFolder.empty()
                   ? std::string()
                   : "--temp-folder " + Quote(settings.temporaryFolder) + " ") +

@@ -42,8 +42,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: download_benchmark CONFIG_HOST STATS_HOST\n", stderr);
     return 64;
   }
-  HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                              nullptr);
+  HWND window =
+      CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   lumo::ServiceHosts hosts;
   hosts.configuration = Narrow(argv[1]);
   hosts.statistics = Narrow(argv[2]);
@@ -62,8 +62,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   QueryPerformanceCounter(&end);
   const double cpu = ProcessCpuSeconds() - cpuBefore;
-  const double wall = static_cast<double>(end.QuadPart - start.QuadPart) /
-                      static_cast<double>(frequency.QuadPart);
+  const double wall =
+      static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
   WIN32_FILE_ATTRIBUTE_DATA data = {};
   GetFileAttributesExW(lumo::PackagePath.c_str(), GetFileExInfoStandard, &data);
   const double bytes = static_cast<double>(data.nFileSizeLow) +

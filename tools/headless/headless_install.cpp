@@ -124,6 +124,12 @@ int wmain(int argc, wchar_t** argv) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   DestroyWindow(window);
+  // The package runner removes the package just after its last message; a
+  // window shows the result meanwhile, this program only waits a moment.
+  for (int i = 0;
+       i < 100 && GetFileAttributesW(lumo::PackagePath.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
+    Sleep(50);
+  }
   std::printf("package path %s\n", Narrow(lumo::PackagePath).c_str());
   return session.exitCode;
 }
