@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_messages.h"
+#include "app/private_messages.h"
 #include "install/configuration_reply.h"
 #include "install/file_system.h"
 #include "install/internet_handle.h"

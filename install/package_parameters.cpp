@@ -10,7 +10,7 @@ const wchar_t* Flag(bool selected) {
 }  // namespace
 
 std::wstring PackageParameters(const InstallOptions& options) {
-  std::wstring text = L" /InstallPath=" + options.installPath;
+  std::wstring text = L" /InstallPath=" + options.installFolder;
   text += L" /IsSelectExperiencePlan=";
   text += Flag(options.experiencePlan);
   text += L" /IsSelectSetDefaultBrowser=";

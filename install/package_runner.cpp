@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/window_messages.h"
+#include "app/private_messages.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
 #include "install/package_parameters.h"

@@ -1,11 +1,16 @@
 #include "tests/e2e/installation_run.h"
 
+#include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+extern char** environ;
 
 namespace lumo::e2e {
 namespace {
@@ -73,6 +78,33 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   const int status = pclose(output);
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+DesktopShell::DesktopShell() {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+  const std::string runner = Win64Tree() + "/wine-run";
+  const std::string program = Win64Tree() + "/tools/wine/desktop_shell.exe";
+  char* const argv[] = {const_cast<char*>(runner.c_str()), const_cast<char*>(program.c_str()),
+                        nullptr};
+  if (posix_spawn(&pid_, runner.c_str(), &actions, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeEnds[1]);
+  FILE* output = fdopen(pipeEnds[0], "r");
+  char line[256] = {};
+  ready_ = pid_ > 0 && output != nullptr && std::fgets(line, sizeof line, output) != nullptr &&
+           std::string(line).rfind("desktop shell ready", 0) == 0;
+  if (output != nullptr) std::fclose(output);
+}
+
+DesktopShell::~DesktopShell() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
 }
 
 }  // namespace lumo::e2e

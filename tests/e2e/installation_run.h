@@ -25,6 +25,22 @@ struct RunSettings {
 
 InstallationRun RunHeadlessInstallation(const RunSettings& settings);
 
+// The desktop shell's stand-in (tools/wine/desktop_shell.cpp) runs in the
+// test prefix for the object's lifetime, so the installer can start the
+// browser with the shell's token.
+class DesktopShell {
+ public:
+  DesktopShell();
+  ~DesktopShell();
+  DesktopShell(const DesktopShell&) = delete;
+  DesktopShell& operator=(const DesktopShell&) = delete;
+  bool ready() const { return ready_; }
+
+ private:
+  int pid_ = -1;
+  bool ready_ = false;
+};
+
 // Paths of the 64-bit tree and its wine prefix.
 std::string Win64Tree();
 std::string CertificateFolder();

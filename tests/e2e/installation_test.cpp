@@ -1,6 +1,7 @@
 // Whole installations under wine against the local deployment: the scenario
 // table of what the services do, and what the installer must make of it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <functional>
@@ -229,11 +230,29 @@ void ExpectReceipt(const std::string& folder, const std::string& options,
   EXPECT_TRUE(FileExists(PrefixPath(folder + "\\Nebrix.exe")));
 }
 
-class InstallationTest : public ::testing::TestWithParam<int> {};
+// The browser records its start a moment after the installer has ended.
+void ExpectBrowserStarted(const std::string& folder) {
+  const std::string path = PrefixPath(folder + "\\browser-receipt.txt");
+  for (int i = 0; i < 100 && !FileExists(path); ++i) usleep(50000);
+  EXPECT_EQ(ReadFile(path), "command line: \"" + folder + "\\Nebrix.exe\" --launch-type=install\n");
+}
+
+class InstallationTest : public ::testing::TestWithParam<int> {
+ protected:
+  static void SetUpTestSuite() { shell_ = new DesktopShell(); }
+  static void TearDownTestSuite() {
+    delete shell_;
+    shell_ = nullptr;
+  }
+  static DesktopShell* shell_;
+};
+
+DesktopShell* InstallationTest::shell_ = nullptr;
 
 TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   const Case c = Cases()[static_cast<std::size_t>(GetParam())];
   SCOPED_TRACE(c.name);
+  ASSERT_TRUE(shell_->ready()) << "no desktop shell in the test prefix";
   Scenario scenario;
   scenario.packageBody = ReadFile(Win64Tree() + "/tools/demo/demo_package.exe");
   ASSERT_FALSE(scenario.packageBody.empty());
@@ -267,6 +286,7 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
     const auto exit = c.environment.find("LUMO_DEMO_PACKAGE_EXIT");
     ExpectReceipt(settings.installFolder, c.options,
                   exit == c.environment.end() ? "0" : exit->second);
+    ExpectBrowserStarted(settings.installFolder);
   }
 }
 

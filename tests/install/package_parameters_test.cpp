@@ -28,7 +28,7 @@ TEST(PackageParameters, TheDemoPackageReadsThemBack) {
     demo::PackageSwitches read;
     ASSERT_TRUE(
         demo::ParsePackageSwitches(L"\"C:\\Temp\\1.exe\" " + PackageParameters(chosen), read));
-    EXPECT_EQ(read.installPath, chosen.installPath);
+    EXPECT_EQ(read.installPath, chosen.installFolder);
     EXPECT_EQ(read.experiencePlan, chosen.experiencePlan);
     EXPECT_EQ(read.defaultBrowser, chosen.defaultBrowser);
     EXPECT_EQ(read.taskbarShortcut, chosen.taskbarShortcut);

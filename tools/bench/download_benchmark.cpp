@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/window_messages.h"
+#include "app/private_messages.h"
 #include "install/download_worker.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
@@ -55,8 +55,8 @@ int wmain(int argc, wchar_t** argv) {
   MSG message;
   bool done = false;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_DOWNLOAD_DONE || message.message == WM_DOWNLOAD_FAILED) {
-      done = message.message == WM_DOWNLOAD_DONE;
+    if (message.message == lumo::WM_DOWNLOAD_DONE || message.message == lumo::WM_DOWNLOAD_FAILED) {
+      done = message.message == lumo::WM_DOWNLOAD_DONE;
       break;
     }
   }
