@@ -27,6 +27,16 @@ AdapterEntry EntryOf(const IP_ADAPTER_INFO& info) {
   return entry;
 }
 
+bool ReadAdapterDevicePath(const std::string& adapterName, std::string& path) {
+  std::string bytes;
+  if (!ReadRegistryValueBytes(HKEY_LOCAL_MACHINE, kNetworkClassKey + adapterName + "\\Connection",
+                              "PnPInstanceId", kDevicePathCapacity, bytes)) {
+    return false;
+  }
+  path = UpToFirstZero(bytes);
+  return true;
+}
+
 }  // namespace
 
 bool ListAdapters(std::vector<AdapterEntry>& adapters) {
@@ -43,16 +53,6 @@ bool ListAdapters(std::vector<AdapterEntry>& adapters) {
   for (const IP_ADAPTER_INFO* info = buffer.data(); info != nullptr; info = info->Next) {
     adapters.push_back(EntryOf(*info));
   }
-  return true;
-}
-
-bool ReadAdapterDevicePath(const std::string& adapterName, std::string& path) {
-  std::string bytes;
-  if (!ReadRegistryValueBytes(HKEY_LOCAL_MACHINE, kNetworkClassKey + adapterName + "\\Connection",
-                              "PnPInstanceId", kDevicePathCapacity, bytes)) {
-    return false;
-  }
-  path = UpToFirstZero(bytes);
   return true;
 }
 

@@ -26,9 +26,7 @@ std::string Quoted(const std::string& text) {
   return '"' + text.substr(0, shown) + (text.size() > shown ? "...\"" : "\"");
 }
 
-// Splits the query into the fourteen fields in their order. Each value but the
-// last runs to the next "&"; "hsguid", last, runs to the end, since it is the
-// one value that may hold "&" and "=".
+// Splits the query into the fourteen fields in their order.
 bool SplitFields(const std::string& query, ReportVerdict& verdict) {
   std::size_t position = 0;
   for (std::size_t i = 0; i < kReportFieldCount; ++i) {

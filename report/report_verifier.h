@@ -30,9 +30,10 @@ struct ReportVerdict {
   const ReportFieldText* Find(const std::string& key) const;
 };
 
-// `report` is the query text as sent (the raw bytes after "?", not decoded:
-// values are unescaped, so "hsguid" runs to the end and may hold "&" and "=")
-// or a whole report address "scheme://host/path?query".
+// `report` is the query text as sent (the raw bytes after "?", not decoded)
+// or a whole report address "scheme://host/path?query". Values go out
+// unescaped: each value but the last runs to the next "&", and "hsguid", the
+// registry's text, runs to the end, so it may hold "&" and "=".
 ReportVerdict VerifyEventReport(const std::string& report);
 
 }  // namespace lumo

@@ -29,10 +29,8 @@ std::string GetProcessorIdText();
 // user's "miniconfig" key, read at every call.
 std::string GetSharedGuid();
 
-// The platform side of one adapter scan, uncached: the IP Helper's adapter
-// list, and the device path under the adapter's network "Connection" key.
-bool ListAdapters(std::vector<AdapterEntry>& adapters);
-bool ReadAdapterDevicePath(const std::string& adapterName, std::string& path);
+// One adapter scan, uncached, and the IP Helper's adapter list it walks.
 std::string ScanAdapterAddressText();
+bool ListAdapters(std::vector<AdapterEntry>& adapters);
 
 }  // namespace lumo

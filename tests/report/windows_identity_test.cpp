@@ -32,7 +32,8 @@ class AdapterScan : public ::testing::Test {
     std::vector<AdapterEntry> listed;
     ASSERT_TRUE(ListAdapters(listed));
     for (const auto& adapter : listed) {
-      if (adapter.type == kEthernetAdapterType && adapter.address != "000000000000") {
+      if (adapter.type == kEthernetAdapterType &&
+          adapter.address.find_first_not_of('0') != std::string::npos) {
         adapters_.push_back(adapter);
       }
     }

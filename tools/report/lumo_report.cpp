@@ -49,15 +49,33 @@ int Cipher(const std::string& command, const std::string& key, const std::string
   return PrintOrFail(out, ok, "not a cipher text under this key (length or padding)");
 }
 
+// A received text for the terminal: bytes other than printable ASCII as \xNN.
+std::string Printable(const std::string& text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+      shown += c;
+    } else {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      shown += escape;
+    }
+  }
+  return shown;
+}
+
 // The fields one a line, the deciphered ones with their plain text below.
 int Verify(const std::string& report) {
   const lumo::ReportVerdict verdict = lumo::VerifyEventReport(report);
   for (const auto& field : verdict.fields) {
-    std::printf("%-11s %s\n", field.key.c_str(), field.value.c_str());
-    if (field.enciphered) std::printf("%-11s   deciphered: %s\n", "", field.deciphered.c_str());
+    std::printf("%-11s %s\n", field.key.c_str(), Printable(field.value).c_str());
+    if (field.enciphered) {
+      std::printf("%-11s   deciphered: %s\n", "", Printable(field.deciphered).c_str());
+    }
   }
   if (!verdict.accepted) {
-    std::fprintf(stderr, "lumo-report: report refused: %s\n", verdict.reason.c_str());
+    std::fprintf(stderr, "lumo-report: report refused: %s\n", Printable(verdict.reason).c_str());
     return 1;
   }
   std::printf("report accepted: keys, order, cipher texts and signature check\n");
