@@ -62,7 +62,9 @@ TEST_F(AdapterScan, OnlyAPciOrUsbDevicePathQualifies) {
   for (const char* path : {"PCI\\VEN_8086&DEV_100E&SUBSYS_001E8086&REV_02\\3&267A616A&0&18",
                            "pci\\ven_1af4&dev_1000", "USB\\VID_0B95&PID_1790\\000000000002"}) {
     SetDevicePath(last, path);
-    EXPECT_EQ(ScanAdapterAddressText(), adapters_[last].address) << path;
+    const std::string text = ScanAdapterAddressText();
+    EXPECT_EQ(text, adapters_[last].address) << path;
+    EXPECT_TRUE(IsAddressText(text)) << text;
   }
   SetDevicePath(last, "SW\\{eeab7790-c514-11d1-b42b-00805fc1270e}\\asyncmac");
   EXPECT_EQ(ScanAdapterAddressText(), "");
