@@ -23,13 +23,11 @@ else()
   set(LUMO_TEST_TREE native)
 endif()
 
-# lumo_gtest(NAME SOURCES... [LIBS libs...] [RESOURCE_LOCK name])
+# lumo_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES name value...])
+# PROPERTIES go to every test of the executable, e.g. RESOURCE_LOCK for
+# tests that change the same registry values.
 function(lumo_gtest name)
-  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "LIBS" ${ARGN})
-  set(properties TIMEOUT 120)
-  if(ARG_RESOURCE_LOCK)
-    list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
-  endif()
+  cmake_parse_arguments(ARG "" "" "LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -38,7 +36,7 @@ function(lumo_gtest name)
   gtest_discover_tests(${name} TEST_PREFIX "${LUMO_TEST_TREE}."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                       PROPERTIES ${properties})
+                       PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
 
 if(NOT WIN32)

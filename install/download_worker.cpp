@@ -14,7 +14,7 @@
 #include "install/package_lock.h"
 #include "install/package_path.h"
 #include "install/transfer_rules.h"
-#include "report/event_report.h"
+#include "report/machine_report.h"
 
 namespace lumo {
 namespace {
@@ -24,11 +24,6 @@ constexpr DWORD kRequestFlags =
 constexpr char kRequestHeaders[] = "Accept: */*\r\n\r\n";
 constexpr std::size_t kBufferSize = 524288;
 constexpr DWORD kReadSize = 131072;
-
-// The install report's payload; the report enciphers it.
-constexpr char kInstallReportData[] =
-    R"({"account_type":0,"data_content":{"click":"install"},"isNewLogin":"1",)"
-    R"("isRunByAdmin":"1","uid":"0","verify":"1"})";
 
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return std::wstring();
@@ -83,7 +78,8 @@ const std::string& InstallerVersion() {
 // Fire and forget: whether the statistics service answers changes nothing.
 void SendInstallReport(HINTERNET internet, const std::string& host) {
   const std::string query =
-      BuildEventReport(kInstallReportData, "downloader", "LGB", "80001", "0.0.0.0");
+      BuildEventReport(InstallEvent::kData, InstallEvent::kEvent, InstallEvent::kProduct,
+                       InstallEvent::kChannel, InstallEvent::kVersion);
   OpenUrl(internet, L"https://" + Widen(host) + L"/hm4.gif?" + Widen(query));
 }
 

@@ -69,9 +69,26 @@ struct RegistryKeyTraits {
   static void Close(Handle handle) { RegCloseKey(handle); }
 };
 
+struct LibraryTraits {
+  using Handle = HMODULE;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { FreeLibrary(handle); }
+};
+
+// A COM interface pointer, released once.
+template <typename Interface>
+struct ComInterfaceTraits {
+  using Handle = Interface*;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { handle->Release(); }
+};
+
 using KernelHandle = ScopedHandle<KernelHandleTraits>;  // threads, processes, tokens, mutexes
 using FileHandle = ScopedHandle<FileHandleTraits>;
 using FindHandle = ScopedHandle<FindHandleTraits>;
 using RegistryKey = ScopedHandle<RegistryKeyTraits>;
+using Library = ScopedHandle<LibraryTraits>;
+template <typename Interface>
+using ComPtr = ScopedHandle<ComInterfaceTraits<Interface>>;
 
 }  // namespace lumo

@@ -81,6 +81,14 @@ void DecryptFromHex(std::string key, std::string hexText, std::string& out) {
   }
 }
 
+bool TryDecryptFromHex(const std::string& key, const std::string& hexText, std::string& plain) {
+  // A deciphered text stops before its first zero byte, so a lone zero byte
+  // survives only a failure.
+  plain.assign(1, '\0');
+  DecryptFromHex(key, hexText, plain);
+  return plain.find('\0') == std::string::npos;
+}
+
 std::string BytesToHex(const unsigned char* bytes, std::size_t count) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string text(2 * count, '0');

@@ -17,6 +17,10 @@ void EncryptToHex(std::string key, std::string plainText, std::string& out);
 // ignored.
 void DecryptFromHex(std::string key, std::string hexText, std::string& out);
 
+// DecryptFromHex that tells a failure from a valid cipher text of the empty
+// text: false, with `plain` unspecified, when `hexText` doesn't decipher.
+bool TryDecryptFromHex(const std::string& key, const std::string& hexText, std::string& plain);
+
 std::string BytesToHex(const unsigned char* bytes, std::size_t count);
 
 // Decodes up to `count` bytes from the first 2 * count characters. There is
