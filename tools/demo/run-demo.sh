@@ -12,14 +12,23 @@ port=$(sed -n 's/^LUMO_DEPLOYMENT_PORT:STRING=//p' "$win64/CMakeCache.txt")
 folder='C:\Program Files\LumoGameBrowser'
 linux_folder="$WINEPREFIX/drive_c/Program Files/LumoGameBrowser"
 
+wine() { HOME=$WINEPREFIX.home /usr/lib/wine/wine64 "$@"; }
+
+# Every demo starts as on a machine without the browser.
 rm -rf "$demo" "$linux_folder"
 mkdir -p "$demo"
+wine reg delete 'HKCR\SOFTWARE\LumoGameBrowser' /f >/dev/null 2>&1 || true
+
+# Wine runs no desktop shell; the installer starts the browser with the
+# shell's token, so a stand-in plays it.
+wine "$win64/tools/wine/desktop_shell.exe" >"$demo/shell.out" 2>&1 &
+shell=$!
 "$build/native/tools/deployment/lumo-deploy" --port "$port" \
   --cert "$win64/deployment/server.pem" --key "$win64/deployment/server.key" \
   --package "$win64/tools/demo/demo_package.exe" --slow-ms 40 \
   --stats-log "$demo/statistics.log" >"$demo/deployment.out" 2>&1 &
 server=$!
-trap 'kill $server 2>/dev/null || true' EXIT
+trap 'kill $server $shell 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
   grep -q listening "$demo/deployment.out" 2>/dev/null && break
   kill -0 $server 2>/dev/null || { cat "$demo/deployment.out" >&2; exit 1; }
@@ -28,15 +37,16 @@ done
 echo "==> local deployment: $(cat "$demo/deployment.out")"
 
 echo "==> installing into $folder"
-HOME=$WINEPREFIX.home /usr/lib/wine/wine64 "$win64/tools/headless/headless_install.exe" "$folder"
+wine "$win64/tools/headless/headless_install.exe" "$folder"
 # The demo browser records its start a moment after it is launched.
 for _ in $(seq 50); do
   [ -f "$linux_folder/browser-receipt.txt" ] && break
   sleep 0.1
 done
 
-echo "==> statistics service log ($demo/statistics.log)"
-cat "$demo/statistics.log"
+echo "==> statistics service log ($demo/statistics.log), the report read back:"
+sed -n 's/.*"query":"\([^"]*\)".*/\1/p' "$demo/statistics.log" | head -n 1 |
+  "$build/native/tools/lumo-report" verify -
 echo "==> package receipt"
 cat "$linux_folder/package-receipt.txt"
 echo "==> browser receipt"
