@@ -92,9 +92,7 @@ void Wizard::CaptionDoubleClicked() {}
 
 bool Wizard::PrivateMessage(unsigned int message, std::uintptr_t wParam) {
   switch (message) {
-    case WM_DOWNLOAD_PROGRESS:
-      effects_.UpdateProgress(static_cast<int>(wParam));
-      return true;
+    case WM_DOWNLOAD_PROGRESS: effects_.UpdateProgress(static_cast<int>(wParam)); return true;
     case WM_DOWNLOAD_DONE:
       SelectView(View::BusyView);
       effects_.StartPackageRunner();

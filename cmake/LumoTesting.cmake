@@ -23,18 +23,24 @@ else()
   set(LUMO_TEST_TREE native)
 endif()
 
-# lumo_gtest(NAME SOURCES... [LIBS libs...])
+# lumo_gtest(NAME SOURCES... [LIBS libs...] [RESOURCE_LOCK name])
+# RESOURCE_LOCK: tests that share one machine-wide thing (a registry key, the
+# desktop's shell window) never run at the same time as others holding it.
 function(lumo_gtest name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  set(lock)
+  if(ARG_RESOURCE_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
   # Discovery runs the executable; under wine that belongs to the test run,
   # where the harness keeps a wineserver warm, not to the build.
   gtest_discover_tests(${name} TEST_PREFIX "${LUMO_TEST_TREE}."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES TIMEOUT 120 ${lock})
 endfunction()
 
 if(NOT WIN32)

@@ -31,7 +31,7 @@ TEST(ReplaceAll, ReplacesLeftToRightWithoutSearchingReplacements) {
       {L"aaa", L"a", L"aa", L"aaaaaa"},  // a replacement holding the search text is not searched
       {L"aaaa", L"aa", L"a", L"aa"},     // no second pass over the result
       {L"xabx", L"ab", L"", L"xx"},
-      {L"text", L"", L"y", L"text"},     // empty search: unchanged
+      {L"text", L"", L"y", L"text"},  // empty search: unchanged
       {L"", L"a", L"b", L""},
       {L"abab", L"abab", L"", L""},
       {L"ab", L"abc", L"", L"ab"},
@@ -46,8 +46,8 @@ TEST(CAppString, TrimsOnlyTheCRuntimesWhiteSpace) {
     std::wstring text, left, right, both;
   };
   const Case cases[] = {
-      {L" \t\n\v\f\rC:\\Games \t\n\v\f\r", L"C:\\Games \t\n\v\f\r",
-       L" \t\n\v\f\rC:\\Games", L"C:\\Games"},
+      {L" \t\n\v\f\rC:\\Games \t\n\v\f\r", L"C:\\Games \t\n\v\f\r", L" \t\n\v\f\rC:\\Games",
+       L"C:\\Games"},
       {L"   ", L"", L"", L""},
       {L"", L"", L"", L""},
       {L"a b", L"a b", L"a b", L"a b"},
