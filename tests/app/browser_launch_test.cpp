@@ -70,7 +70,7 @@ class StandInShell {
 class BrowserLaunchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Clear();
+    test::DeleteBrowserKeys();
     folder_ = tempFolder_ / L"Program Files (x86)\\LumoGameBrowser";
     ASSERT_TRUE(CreateDirectoryW((tempFolder_ / L"Program Files (x86)").c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
@@ -79,18 +79,13 @@ class BrowserLaunchTest : public ::testing::Test {
                           browser_.c_str(), TRUE));
   }
   void TearDown() override {
-    Clear();
+    test::DeleteBrowserKeys();
     // The stand-in may still be closing its file.
     for (int i = 0; i < 50 && !DeleteFileW(browser_.c_str()); ++i) Sleep(100);
   }
 
-  static void Clear() {
-    test::DeleteClassesKey(L"SOFTWARE\\LumoGameBrowser");
-    test::DeleteClassesKey(L"SOFTWARE\\LumoBrowser");
-  }
   static void StoreCommand(const wchar_t* key, const std::wstring& command) {
-    ASSERT_TRUE(test::WriteClassesValue(key, L"InstallerSuccessLaunchCmdLine", REG_SZ,
-                                        test::Utf16Bytes(command.c_str(), command.size() + 1)));
+    ASSERT_TRUE(test::WriteLaunchCommand(key, command));
   }
 
   // The command line the stand-in browser recorded, or "" if it didn't run

@@ -32,4 +32,14 @@ void DeleteClassesKey(const std::wstring& key) {
   RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
 }
 
+bool WriteLaunchCommand(const wchar_t* key, const std::wstring& command) {
+  return WriteClassesValue(key, L"InstallerSuccessLaunchCmdLine", REG_SZ,
+                           Utf16Bytes(command.c_str(), command.size() + 1));
+}
+
+void DeleteBrowserKeys() {
+  DeleteClassesKey(L"SOFTWARE\\LumoGameBrowser");
+  DeleteClassesKey(L"SOFTWARE\\LumoBrowser");
+}
+
 }  // namespace lumo::test

@@ -18,4 +18,10 @@ bool WriteClassesValue(const std::wstring& key, const std::wstring& name, DWORD 
 bool CreateClassesKey(const std::wstring& key);
 void DeleteClassesKey(const std::wstring& key);
 
+// The browser's launch command as the package leaves it: a string value
+// under one of the browser's two keys. Tests that use these hold the ctest
+// resource lock "browser_launch_command".
+bool WriteLaunchCommand(const wchar_t* key, const std::wstring& command);
+void DeleteBrowserKeys();
+
 }  // namespace lumo::test

@@ -37,13 +37,9 @@ Stored Raw(DWORD type, const std::string& data) {
 
 class LaunchCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override { Clear(); }
-  void TearDown() override { Clear(); }
+  void SetUp() override { test::DeleteBrowserKeys(); }
+  void TearDown() override { test::DeleteBrowserKeys(); }
 
-  static void Clear() {
-    test::DeleteClassesKey(kGameKey);
-    test::DeleteClassesKey(kEarlierKey);
-  }
   static void Store(const wchar_t* key, const Stored& stored) {
     if (stored.kind == Stored::KeyOnly) {
       ASSERT_TRUE(test::CreateClassesKey(key));
@@ -98,7 +94,7 @@ TEST_F(LaunchCommandTest, TheTwoSearchesFindTheirCommand) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Clear();
+    test::DeleteBrowserKeys();
     Store(kGameKey, c.gameKey);
     Store(kEarlierKey, c.earlierKey);
     EXPECT_EQ(FindExistingInstallDir(), c.existingDir);

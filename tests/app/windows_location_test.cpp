@@ -6,18 +6,10 @@
 
 #include "install/file_system.h"
 #include "tests/app/classes_registry.h"
+#include "tests/support/temp_folder.h"
 
 namespace lumo {
 namespace {
-
-// A drive letter that the test prefix doesn't map.
-std::wstring MissingDrive() {
-  for (wchar_t letter = L'Y'; letter > L'D'; --letter) {
-    const std::wstring drive = std::wstring(1, letter) + L":\\";
-    if (GetDriveTypeW(drive.c_str()) == DRIVE_NO_ROOT_DIR) return drive;
-  }
-  return L"";
-}
 
 std::wstring Environment(const wchar_t* name) {
   wchar_t value[MAX_PATH] = {};
@@ -44,7 +36,7 @@ TEST(WindowsLocationSystem, FreeSpaceOfARealAndAMissingDrive) {
   for (std::size_t i = 0; i + 1 < real.label.size(); ++i) EXPECT_TRUE(iswdigit(real.label[i]));
   EXPECT_NE(real.verdict, SpaceVerdict::Unchanged);
 
-  const std::wstring missing = MissingDrive();
+  const std::wstring missing = test::MissingDrive();
   ASSERT_FALSE(missing.empty());
   EXPECT_EQ(system.FreeBytes(missing), std::nullopt);
   const FreeSpaceText none = FormatFreeSpace(missing + L"Games", query);
@@ -64,8 +56,7 @@ TEST(FolderDialogRecord, AsksForAFileSystemFolderWithAnEditBox) {
   EXPECT_EQ(record.lParam, 0);
 }
 
-// The path box as a value, to run window initialisation against the real
-// registry, shell and volume.
+// The path box as a value.
 class BoxControls final : public LocationControls {
  public:
   std::wstring text, label;
@@ -76,42 +67,35 @@ class BoxControls final : public LocationControls {
   void SetFreeSpaceLabel(const std::wstring& value) override { label = value; }
 };
 
+// Window initialisation against the real registry, shell and volume.
 class WindowInitialisationTest : public ::testing::Test {
  protected:
-  void SetUp() override { Clear(); }
-  void TearDown() override { Clear(); }
-  static void Clear() {
-    test::DeleteClassesKey(L"SOFTWARE\\LumoGameBrowser");
-    test::DeleteClassesKey(L"SOFTWARE\\LumoBrowser");
-  }
+  void SetUp() override { test::DeleteBrowserKeys(); }
+  void TearDown() override { test::DeleteBrowserKeys(); }
+
+  BoxControls box_;
+  WindowsLocationSystem system_{nullptr};
+  InstallLocation location_{box_, system_};
 };
 
 TEST_F(WindowInitialisationTest, WithoutAnInstallationProposesProgramFiles) {
-  BoxControls box;
-  WindowsLocationSystem system(nullptr);
-  InstallLocation location(box, system);
-  const LocationStart start = location.Initialize();
+  const LocationStart start = location_.Initialize();
   EXPECT_FALSE(start.pathLocked);
-  EXPECT_TRUE(box.enabled);
-  EXPECT_EQ(box.text, Environment(L"ProgramFiles"));
-  EXPECT_EQ(location.GetInstallPath(), Environment(L"ProgramFiles") + L"\\LumoGameBrowser");
+  EXPECT_TRUE(box_.enabled);
+  EXPECT_EQ(box_.text, Environment(L"ProgramFiles"));
+  EXPECT_EQ(location_.GetInstallPath(), Environment(L"ProgramFiles") + L"\\LumoGameBrowser");
   EXPECT_EQ(start.space, SpaceVerdict::Enough);  // the test machine has room
-  EXPECT_FALSE(box.label.empty());
+  EXPECT_FALSE(box_.label.empty());
 }
 
 TEST_F(WindowInitialisationTest, AnEarlierInstallationLocksItsFolder) {
-  const std::wstring command = L"\"C:\\Program Files (x86)\\LumoBrowser\\Nebrix.exe\"";
-  ASSERT_TRUE(test::WriteClassesValue(L"SOFTWARE\\LumoBrowser", L"InstallerSuccessLaunchCmdLine",
-                                      REG_SZ,
-                                      test::Utf16Bytes(command.c_str(), command.size() + 1)));
-  BoxControls box;
-  WindowsLocationSystem system(nullptr);
-  InstallLocation location(box, system);
-  const LocationStart start = location.Initialize();
+  ASSERT_TRUE(test::WriteLaunchCommand(L"SOFTWARE\\LumoBrowser",
+                                       L"\"C:\\Program Files (x86)\\LumoBrowser\\Nebrix.exe\""));
+  const LocationStart start = location_.Initialize();
   EXPECT_TRUE(start.pathLocked);
-  EXPECT_FALSE(box.enabled);
-  EXPECT_EQ(box.text, L"C:\\Program Files (x86)\\LumoGameBrowser");
-  EXPECT_EQ(location.GetInstallPath(), L"C:\\Program Files (x86)\\LumoGameBrowser");
+  EXPECT_FALSE(box_.enabled);
+  EXPECT_EQ(box_.text, L"C:\\Program Files (x86)\\LumoGameBrowser");
+  EXPECT_EQ(location_.GetInstallPath(), L"C:\\Program Files (x86)\\LumoGameBrowser");
 }
 
 }  // namespace
