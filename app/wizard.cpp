@@ -92,7 +92,10 @@ void Wizard::CaptionDoubleClicked() {}
 
 bool Wizard::PrivateMessage(unsigned int message, std::uintptr_t wParam) {
   switch (message) {
-    case WM_DOWNLOAD_PROGRESS: effects_.UpdateProgress(static_cast<int>(wParam)); return true;
+    case WM_DOWNLOAD_PROGRESS:
+      // As the label's "%d" shows it, whatever the worker sent.
+      effects_.UpdateProgress(static_cast<int>(wParam));
+      return true;
     case WM_DOWNLOAD_DONE:
       SelectView(View::BusyView);
       effects_.StartPackageRunner();
