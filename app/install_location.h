@@ -69,6 +69,8 @@ class InstallLocation {
   SpaceVerdict BrowseForFolder();
 
   // The install folder for what the path box shows now (install_path.h).
+  // The package runner may ask from its own thread while the busy view
+  // shows, where nothing can change the box.
   std::wstring GetInstallPath() const;
 
  private:

@@ -8,11 +8,11 @@
 namespace lumo {
 
 struct InstallOptions {
-  std::wstring installFolder;    // InstallLocation::GetInstallPath: ends in the product folder
-  bool experiencePlan = true;    // "check_set_experience_plan"
-  bool defaultBrowser = true;    // "check_set_browser"
-  bool taskbarShortcut = true;   // "check_set_startbar"
-  bool desktopShortcut = true;   // "check_set_desktop"
+  std::wstring installFolder;   // InstallLocation::GetInstallPath: ends in the product folder
+  bool experiencePlan = true;   // "check_set_experience_plan"
+  bool defaultBrowser = true;   // "check_set_browser"
+  bool taskbarShortcut = true;  // "check_set_startbar"
+  bool desktopShortcut = true;  // "check_set_desktop"
 };
 
 }  // namespace lumo

@@ -41,7 +41,8 @@ LONG RegistryReader::ReadString(const std::wstring& subkey, const std::wstring& 
   result = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &valueType, data.data(), &size);
   if (result == ERROR_MORE_DATA) {
     data.assign(size, 0);
-    result = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &valueType, data.data(), &size);
+    result =
+        RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &valueType, data.data(), &size);
   }
   if (result != ERROR_SUCCESS) return result;
 

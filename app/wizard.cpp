@@ -73,11 +73,11 @@ void Wizard::FailedOkClicked() {
 }
 
 void Wizard::CloseClicked() {
-  if (Shows(state_.page) && state_.closeEnabled) CloseRequest();
+  if (TakesClicks() && state_.closeEnabled) CloseRequest();
 }
 
 void Wizard::MinimizeClicked() {
-  if (Shows(state_.page)) effects_.Minimize();
+  if (TakesClicks()) effects_.Minimize();
 }
 
 void Wizard::SystemCloseCommand() {
@@ -93,6 +93,7 @@ void Wizard::CaptionDoubleClicked() {}
 bool Wizard::PrivateMessage(unsigned int message, std::uintptr_t wParam) {
   switch (message) {
     case WM_DOWNLOAD_PROGRESS:
+      // As the label's "%d" shows it, whatever the worker sent.
       effects_.UpdateProgress(static_cast<int>(wParam));
       return true;
     case WM_DOWNLOAD_DONE:
@@ -111,8 +112,12 @@ bool Wizard::PrivateMessage(unsigned int message, std::uintptr_t wParam) {
   }
 }
 
+bool Wizard::TakesClicks() const {
+  return !state_.quitting && state_.view == View::FramedView;
+}
+
 bool Wizard::Shows(Page page) const {
-  return !state_.quitting && state_.view == View::FramedView && state_.page == page;
+  return TakesClicks() && state_.page == page;
 }
 
 void Wizard::ApplySpaceVerdict(SpaceVerdict verdict) {

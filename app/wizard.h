@@ -75,6 +75,9 @@ class Wizard {
   bool PrivateMessage(unsigned int message, std::uintptr_t wParam);
 
  private:
+  // The framed view is up and quit hasn't been asked for.
+  bool TakesClicks() const;
+  // ... and shows `page`.
   bool Shows(Page page) const;
   void ApplySpaceVerdict(SpaceVerdict verdict);
   void InstallRequest();

@@ -40,7 +40,9 @@ class WizardEffects {
   // Modal; true when the user chose OK.
   virtual bool ShowMessageDialog(bool withCancel, const std::wstring& text) = 0;
 
-  // The install folder (InstallLocation).
+  // The install folder (InstallLocation's operations of the same names).
+  // The two updates give the new free-space verdict; Unchanged leaves the
+  // wizard's enoughSpace as it was.
   virtual std::wstring GetInstallPath() = 0;
   virtual SpaceVerdict UpdateFreeSpace() = 0;
   virtual SpaceVerdict BrowseForFolder() = 0;

@@ -12,20 +12,12 @@ namespace lumo {
 namespace {
 
 using test::FileExists;
+using test::MissingDrive;
 using test::TempFolder;
 using test::WriteFile;
 
 std::string Narrow(const std::wstring& text) {
   return std::string(text.begin(), text.end());
-}
-
-// A drive letter that the test prefix doesn't map.
-std::wstring MissingDrive() {
-  for (wchar_t letter = L'Y'; letter > L'D'; --letter) {
-    const std::wstring drive = std::wstring(1, letter) + L":\\";
-    if (GetDriveTypeW(drive.c_str()) == DRIVE_NO_ROOT_DIR) return drive;
-  }
-  return L"";
 }
 
 TEST(DirectoryExists, AnswersForFoldersFilesAndDrives) {

@@ -71,4 +71,12 @@ std::wstring ExecutableFolder() {
   return path.substr(0, path.rfind(L'\\'));
 }
 
+std::wstring MissingDrive() {
+  for (wchar_t letter = L'Y'; letter > L'D'; --letter) {
+    const std::wstring drive = std::wstring(1, letter) + L":\\";
+    if (GetDriveTypeW(drive.c_str()) == DRIVE_NO_ROOT_DIR) return drive;
+  }
+  return L"";
+}
+
 }  // namespace lumo::test

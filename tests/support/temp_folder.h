@@ -27,5 +27,7 @@ bool WriteFile(const std::wstring& path, const std::string& contents);
 bool FileExists(const std::wstring& path);
 // The folder of the running test executable, without a trailing backslash.
 std::wstring ExecutableFolder();
+// The root ("Y:\") of a drive letter that nothing maps, or "".
+std::wstring MissingDrive();
 
 }  // namespace lumo::test
