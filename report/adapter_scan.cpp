@@ -1,7 +1,7 @@
 // One scan of the machine's adapters: the IP Helper's list, then the device
 // path that the network class keeps for each candidate.
-#include <iphlpapi.h>
 #include <windows.h>
+#include <iphlpapi.h>
 #include <winsock2.h>
 
 #include <algorithm>

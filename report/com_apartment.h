@@ -2,8 +2,8 @@
 // values that live inside it (Windows only).
 #pragma once
 
-#include <oleauto.h>
 #include <windows.h>
+#include <oleauto.h>
 
 namespace lumo {
 

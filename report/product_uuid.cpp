@@ -1,6 +1,6 @@
 // The product UUID of the machine, as its firmware gives it to WMI.
-#include <wbemidl.h>
 #include <windows.h>
+#include <wbemidl.h>
 
 #include "install/scoped_handle.h"
 #include "report/com_apartment.h"

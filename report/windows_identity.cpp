@@ -1,7 +1,7 @@
 #include "report/windows_identity.h"
 
-#include <cpuid.h>
 #include <windows.h>
+#include <cpuid.h>
 
 #include "report/machine_identity.h"
 #include "report/registry_value.h"

@@ -1,7 +1,7 @@
 #include "report/windows_identity.h"
 
-#include <objbase.h>
 #include <windows.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
