@@ -8,6 +8,7 @@
 
 #include "app/private_messages.h"
 #include "install/configuration_reply.h"
+#include "install/detached_thread.h"
 #include "install/file_system.h"
 #include "install/internet_handle.h"
 #include "install/package_file.h"
@@ -184,20 +185,15 @@ bool Run(Job& job) {
   return true;
 }
 
-DWORD WINAPI DownloadWorker(void* parameter) {
-  const std::unique_ptr<Job> job(static_cast<Job*>(parameter));
-  return Run(*job) ? 1 : 0;
+// The thread: 1 when the package arrived, 0 on every failure.
+DWORD DownloadWorker(Job& job) {
+  return Run(job) ? 1 : 0;
 }
 
 }  // namespace
 
 bool StartDownloadWorker(HWND window, const ServiceHosts& hosts) {
-  auto job = std::make_unique<Job>(Job{window, hosts});
-  HANDLE thread = CreateThread(nullptr, 0, DownloadWorker, job.get(), 0, nullptr);
-  if (thread == nullptr) return false;
-  job.release();  // the thread owns it now
-  CloseHandle(thread);
-  return true;
+  return StartDetachedThread<Job, DownloadWorker>(std::make_unique<Job>(Job{window, hosts}));
 }
 
 }  // namespace lumo

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/private_messages.h"
+#include "install/detached_thread.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
 #include "install/package_parameters.h"
@@ -36,10 +37,9 @@ bool RunPackage(const InstallOptions& options) {
   return true;
 }
 
-DWORD WINAPI PackageRunner(void* parameter) {
-  const std::unique_ptr<Run> run(static_cast<Run*>(parameter));
-  const bool started = RunPackage(run->options);
-  PostMessageW(run->window, started ? WM_INSTALL_DONE : WM_INSTALL_FAILED, 0, 0);
+DWORD PackageRunner(Run& run) {
+  const bool started = RunPackage(run.options);
+  PostMessageW(run.window, started ? WM_INSTALL_DONE : WM_INSTALL_FAILED, 0, 0);
   PackageLock().reset();
   DeletePackageFile();
   return 0;
@@ -48,12 +48,7 @@ DWORD WINAPI PackageRunner(void* parameter) {
 }  // namespace
 
 bool StartPackageRunner(HWND window, const InstallOptions& options) {
-  auto run = std::make_unique<Run>(Run{window, options});
-  HANDLE thread = CreateThread(nullptr, 0, PackageRunner, run.get(), 0, nullptr);
-  if (thread == nullptr) return false;
-  run.release();  // the thread owns it now
-  CloseHandle(thread);
-  return true;
+  return StartDetachedThread<Run, PackageRunner>(std::make_unique<Run>(Run{window, options}));
 }
 
 }  // namespace lumo

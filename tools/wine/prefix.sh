@@ -14,7 +14,10 @@ wine=/usr/lib/wine/wine64
 mkdir -p "$(dirname "$prefix")" "$HOME"
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.lumo-ready" ] && exit 0
+# The mark names the layout of the prefix, so prefixes made before a change
+# of it are made anew.
+mark=$prefix/.lumo-ready-2
+[ -f "$mark" ] && exit 0
 
 # A prefix without the mark is a creation that was cut short: start over.
 rm -rf "$prefix"
@@ -28,5 +31,5 @@ t0=$(date +%s)
 # The registry reaches the disk when the prefix's server ends; without a
 # persistent server of the harness running, that is now.
 /usr/lib/wine/wineserver -w || true
-touch "$prefix/.lumo-ready"
+touch "$mark"
 echo "    wine prefix: $(($(date +%s) - t0)) s" >&2
