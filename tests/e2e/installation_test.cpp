@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -30,6 +32,7 @@ struct Case {
   std::map<std::string, std::string> environment = {};
   bool statisticsDown = false;
   std::string temporaryFolder = "";
+  bool fullDisk = false;
 };
 
 std::string Entry(const std::string& status, const std::string& version, const std::string& file) {
@@ -194,6 +197,16 @@ std::vector<Case> Cases() {
        {},
        false,
        "C:\\" + std::string(300, 't')},
+      {"full disk",
+       [](Scenario&) {},
+       kFailed,
+       Progress::kNone,
+       {"lumo-package.exe"},
+       "1111",
+       {},
+       false,
+       "C:\\lumo e2e\\full disk\\",
+       true},
   };
 }
 
@@ -237,6 +250,21 @@ void ExpectBrowserStarted(const std::string& folder) {
   EXPECT_EQ(ReadFile(path), "command line: \"" + folder + "\\Nebrix.exe\" --launch-type=install\n");
 }
 
+// Every package name of the next minutes in `folder` is a link to /dev/full,
+// where each write fails as on a full disk.
+bool FillWithFullDisks(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) return false;
+  const long long now = static_cast<long long>(std::time(nullptr));
+  for (long long second = now; second < now + 300; ++second) {
+    const std::string link = folder + std::to_string(second) + ".exe";
+    unlink(link.c_str());
+    if (symlink("/dev/full", link.c_str()) != 0) return false;
+  }
+  return true;
+}
+
 class InstallationTest : public ::testing::TestWithParam<int> {
  protected:
   static void SetUpTestSuite() { shell_ = new DesktopShell(); }
@@ -268,6 +296,9 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   settings.options = c.options;
   settings.environment = c.environment;
   settings.temporaryFolder = c.temporaryFolder;
+  if (c.fullDisk) {
+    ASSERT_TRUE(FillWithFullDisks(PrefixPath(c.temporaryFolder)));
+  }
   settings.installFolder = "C:\\lumo e2e\\case " + std::to_string(GetParam()) + "\\LumoGameBrowser";
   const InstallationRun run = RunHeadlessInstallation(settings);
   server.Stop();
@@ -283,7 +314,10 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   if (!reports.empty()) {
     EXPECT_NE(reports[0].find("\"verified\":true"), std::string::npos) << reports[0];
   }
-  if (!run.packagePath.empty()) {
+  // Wine can't delete a link to a device, which a full disk's file is not:
+  // the removal after a broken transfer is seen with the body cut short.
+  if (c.fullDisk) std::filesystem::remove_all(PrefixPath(c.temporaryFolder));
+  if (!run.packagePath.empty() && !c.fullDisk) {
     EXPECT_FALSE(FileExists(PrefixPath(run.packagePath))) << "package left behind";
   }
   if (c.ending == kInstalled) {
