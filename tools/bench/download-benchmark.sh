@@ -16,8 +16,9 @@ mkdir -p "$work"
   >"$work/deployment.out" 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
+for _ in $(seq 600); do
   grep -q listening "$work/deployment.out" 2>/dev/null && break
+  kill -0 $server 2>/dev/null || { cat "$work/deployment.out" >&2; exit 1; }
   sleep 0.1
 done
 base=$(sed -n 's/^listening on //p' "$work/deployment.out")

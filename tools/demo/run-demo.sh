@@ -29,7 +29,7 @@ shell=$!
   --stats-log "$demo/statistics.log" >"$demo/deployment.out" 2>&1 &
 server=$!
 trap 'kill $server $shell 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
+for _ in $(seq 600); do
   grep -q listening "$demo/deployment.out" 2>/dev/null && break
   kill -0 $server 2>/dev/null || { cat "$demo/deployment.out" >&2; exit 1; }
   sleep 0.1

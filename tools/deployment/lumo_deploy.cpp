@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -34,12 +33,12 @@ const char kUsage[] =
     "  --stats-log FILE      append each report received as one JSON line\n";
 
 bool ReadFile(const char* path, std::string& contents) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) return false;
-  std::ostringstream text;
-  text << file.rdbuf();
-  contents = text.str();
-  return true;
+  contents.resize(static_cast<std::size_t>(file.tellg()));
+  file.seekg(0);
+  return static_cast<bool>(
+      file.read(contents.data(), static_cast<std::streamsize>(contents.size())));
 }
 
 struct Options {
