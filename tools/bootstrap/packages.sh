@@ -15,7 +15,7 @@ PACKAGES=(
   # libraries: native, and the ones Debian ships for mingw
   libz-mingw-w64-dev zlib1g-dev libstb-dev googletest libgtest-dev
   libssl-dev openssl libjsoncpp-dev libbenchmark-dev libcpp-httplib-dev libpugixml-dev
-  # packing the skin
+  # writing seed archives for the ZIP reader's fuzzer
   zip
 )
 

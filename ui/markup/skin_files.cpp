@@ -36,15 +36,11 @@ SkinRead SkinLocation::ReadSkinFile(const wchar_t* name, size_t limit,
   return ReadWholeFile(resourceFolder_ + name, limit, bytes);
 }
 
-// The kept-open archive, or the archive file opened for this one read.
+// The archive is kept open from the moment it is named: a name whose archive
+// could not be opened has no archive at all.
 SkinRead SkinLocation::ReadFromArchive(const wchar_t* name, size_t limit,
                                        std::vector<unsigned char>* bytes) const {
-  std::unique_ptr<ZipArchive> opened;
   const ZipArchive* archive = archive_.get();
-  if (!archiveKeptOpen_) {
-    opened = ZipArchive::OpenFile((resourceFolder_ + archiveName_).c_str());
-    archive = opened.get();
-  }
   if (archive == nullptr) return SkinRead::kNoArchive;
   ZipEntryInfo entry;
   if (!archive->FindEntry(name, &entry)) return SkinRead::kNotInArchive;

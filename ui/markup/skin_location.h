@@ -78,6 +78,8 @@ class SkinLocation {
   const std::wstring& ResourceFolder() const { return resourceFolder_; }
   // Empty when no archive is in use; kResourceArchiveName for the resource archive.
   const std::wstring& ArchiveName() const { return archiveName_; }
+  // Set together with the archive name and never cleared, so the loaders
+  // never open an archive of their own.
   bool ArchiveKeptOpen() const { return archiveKeptOpen_; }
   // The kept-open archive; none when there is none or opening it failed.
   ZipArchive* Archive() const { return archive_.get(); }
@@ -92,9 +94,8 @@ class SkinLocation {
   // FromZipResource skin whose resource is missing, unloadable or empty.
   bool PrepareForWindow(const SkinRequest& request);
 
-  // Reads the skin file `name` whole: from the archive when one is in use
-  // (the kept-open one, or the archive file opened for this read), else from
-  // the resource folder. Files larger than `limit` bytes are refused.
+  // Reads the skin file `name` whole: from the archive when one is in use,
+  // else from the resource folder. Files larger than `limit` bytes are refused.
   SkinRead ReadSkinFile(const wchar_t* name, size_t limit, std::vector<unsigned char>* bytes) const;
 
   // The lookup of the picture and animation loaders: the skin file `name`
