@@ -1,7 +1,9 @@
 // Reading skin files through the location: layouts, pictures, animations.
+#include <algorithm>
 
 #include "install/scoped_handle.h"
 #include "ui/markup/byte_buffer.h"
+#include "ui/markup/program_resource.h"
 #include "ui/markup/skin_location.h"
 
 namespace Veneer {
@@ -63,11 +65,8 @@ bool SkinLocation::ReadSkinOrPlainFile(const wchar_t* name,
 bool SkinLocation::ReadResource(const wchar_t* type, const wchar_t* id,
                                 std::vector<unsigned char>* bytes) const {
   bytes->clear();
-  const HMODULE module = ResourceModule();
-  const HRSRC resource = id != nullptr ? FindResourceW(module, id, type) : nullptr;
-  const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  const DWORD size = loaded ? SizeofResource(module, resource) : 0;
-  const auto data = static_cast<const unsigned char*>(size > 0 ? LockResource(loaded) : nullptr);
+  DWORD size = 0;
+  const unsigned char* data = LockedResource(ResourceModule(), type, id, &size);
   if (data == nullptr || !TryResize(bytes, size)) return false;
   std::copy(data, data + size, bytes->begin());
   return true;

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "ui/markup/program_resource.h"
+
 namespace Veneer {
 namespace {
 
@@ -67,11 +69,9 @@ void SkinLocation::UseArchiveFile(const wchar_t* archiveName) {
 // The resource's bytes stay mapped for the life of the module, so the archive
 // reads them in place. Once the resource archive is in use it is not reopened.
 bool SkinLocation::UseArchiveResource(const wchar_t* resourceId) {
-  const HMODULE module = ResourceModule();
-  const HRSRC resource = resourceId ? FindResourceW(module, resourceId, kZipResourceType) : nullptr;
-  const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  const DWORD size = loaded ? SizeofResource(module, resource) : 0;
-  const void* bytes = size > 0 ? LockResource(loaded) : nullptr;
+  DWORD size = 0;
+  const unsigned char* bytes =
+      LockedResource(ResourceModule(), kZipResourceType, resourceId, &size);
   if (bytes == nullptr) return false;
   if (archiveName_ == kResourceArchiveName) return true;
   archive_.reset();

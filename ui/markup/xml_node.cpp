@@ -1,15 +1,12 @@
 #include "ui/markup/xml_node.h"
 
+#include "ui/markup/name_chars.h"
 #include "ui/markup/xml_document.h"
 
 namespace Veneer {
 namespace {
 
 const XmlChar kEmpty[] = {0};
-
-bool IsBlank(XmlChar unit) {
-  return unit >= 1 && unit <= 32;
-}
 
 }  // namespace
 
@@ -96,11 +93,11 @@ void CXmlNode::MapAttributes() const {
   while (p < end && text[p] != 0) ++p;
   ++p;
   while (p < end && attributeCount_ < kMaxAttributes) {
-    while (p < end && IsBlank(text[p])) ++p;
+    while (p < end && IsMarkupBlank(text[p])) ++p;
     const uint32_t name = p;
     while (p < end && text[p] != 0) ++p;
     ++p;
-    while (p < end && IsBlank(text[p])) ++p;
+    while (p < end && IsMarkupBlank(text[p])) ++p;
     if (p >= end || text[p] != '"') return;
     const uint32_t value = ++p;
     while (p < end && text[p] != 0) ++p;

@@ -5,12 +5,8 @@
 namespace Veneer {
 namespace {
 
-bool IsBlank(XmlChar unit) {
-  return unit >= 1 && unit <= 32;
-}
-
 XmlChar* SkipBlanks(XmlChar* p) {
-  while (IsBlank(*p)) ++p;
+  while (IsMarkupBlank(*p)) ++p;
   return p;
 }
 
