@@ -7,7 +7,7 @@
 set -euo pipefail
 build=${1:?usage: download-benchmark.sh BUILD_DIR}
 win64=$build/win64
-work=$build/bench
+work=$build/bench-data
 mkdir -p "$work"
 [ -f "$work/package-256MiB.bin" ] || head -c 268435456 /dev/urandom >"$work/package-256MiB.bin"
 
