@@ -5,23 +5,16 @@
 #
 #   download-benchmark.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../deployment/start-deployment.sh"
 build=${1:?usage: download-benchmark.sh BUILD_DIR}
 win64=$build/win64
 work=$build/bench-data
 mkdir -p "$work"
 [ -f "$work/package-256MiB.bin" ] || head -c 268435456 /dev/urandom >"$work/package-256MiB.bin"
 
-"$build/native/tools/deployment/lumo-deploy" --cert "$win64/deployment/server.pem" \
-  --key "$win64/deployment/server.key" --package "$work/package-256MiB.bin" \
-  >"$work/deployment.out" 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null || true' EXIT
-for _ in $(seq 600); do
-  grep -q listening "$work/deployment.out" 2>/dev/null && break
-  kill -0 $server 2>/dev/null || { cat "$work/deployment.out" >&2; exit 1; }
-  sleep 0.1
-done
-base=$(sed -n 's/^listening on //p' "$work/deployment.out")
+lumo_start_deployment "$build" "$work/deployment.out" --package "$work/package-256MiB.bin"
+trap 'kill $DEPLOYMENT_PID 2>/dev/null || true' EXIT
+base=$DEPLOYMENT_URL
 host=${base#https://}
 
 installer=$(HOME=$WINEPREFIX.home /usr/lib/wine/wine64 "$win64/tools/bench/download_benchmark.exe" "$host" "$host")

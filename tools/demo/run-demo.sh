@@ -5,6 +5,7 @@
 #
 #   run-demo.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../deployment/start-deployment.sh"
 build=${1:?usage: run-demo.sh BUILD_DIR}
 win64=$build/win64
 demo=$build/demo
@@ -23,17 +24,10 @@ wine reg delete 'HKCR\SOFTWARE\LumoGameBrowser' /f >/dev/null 2>&1 || true
 # shell's token, so a stand-in plays it.
 wine "$win64/tools/wine/desktop_shell.exe" >"$demo/shell.out" 2>&1 &
 shell=$!
-"$build/native/tools/deployment/lumo-deploy" --port "$port" \
-  --cert "$win64/deployment/server.pem" --key "$win64/deployment/server.key" \
-  --package "$win64/tools/demo/demo_package.exe" --slow-ms 40 \
-  --stats-log "$demo/statistics.log" >"$demo/deployment.out" 2>&1 &
-server=$!
-trap 'kill $server $shell 2>/dev/null || true' EXIT
-for _ in $(seq 600); do
-  grep -q listening "$demo/deployment.out" 2>/dev/null && break
-  kill -0 $server 2>/dev/null || { cat "$demo/deployment.out" >&2; exit 1; }
-  sleep 0.1
-done
+trap 'kill $shell 2>/dev/null || true' EXIT
+lumo_start_deployment "$build" "$demo/deployment.out" --port "$port" \
+  --package "$win64/tools/demo/demo_package.exe" --slow-ms 40 --stats-log "$demo/statistics.log"
+trap 'kill $DEPLOYMENT_PID $shell 2>/dev/null || true' EXIT
 echo "==> local deployment: $(cat "$demo/deployment.out")"
 
 echo "==> installing into $folder"
