@@ -23,9 +23,11 @@ else()
   set(LUMO_TEST_TREE native)
 endif()
 
-# lumo_gtest(NAME SOURCES... [LIBS libs...])
+# lumo_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES ctest properties...])
+# Tests that move the real mouse pointer or type into the focused window
+# share the display's input: give them PROPERTIES RESOURCE_LOCK lumo_input.
 function(lumo_gtest name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -34,7 +36,7 @@ function(lumo_gtest name)
   gtest_discover_tests(${name} TEST_PREFIX "${LUMO_TEST_TREE}."
                        DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
 
 if(NOT WIN32)
