@@ -62,11 +62,14 @@ void CRenderer::RenderGradient(HDC dc, const RECT& rect, DWORD topColour, DWORD 
   const int h = rect.bottom - rect.top;
   void* bits = nullptr;
   ScopedBitmap scratch(CreateTopDownDib(w, h, &bits));
-  ScopedMemoryDc scratchDc(CreateCompatibleDC(dc));
-  if (!scratch || !scratchDc) return;
-  ScopedSelect select(scratchDc.get(), scratch.get());
-  FillGradient(scratchDc.get(), {0, 0, w, h}, topColour, bottomColour, steps);
-  GdiFlush();
+  if (!scratch) return;
+  {
+    ScopedMemoryDc scratchDc(CreateCompatibleDC(dc));
+    if (!scratchDc) return;
+    ScopedSelect select(scratchDc.get(), scratch.get());
+    FillGradient(scratchDc.get(), {0, 0, w, h}, topColour, bottomColour, steps);
+    GdiFlush();
+  }  // a bitmap is selected into one device context at a time
   MakeOpaque(static_cast<std::uint8_t*>(bits), static_cast<std::size_t>(w) * h);
   RenderNineGrid(dc, scratch.get(), rect, rect, {0, 0, w, h}, {0, 0, 0, 0}, true, alpha, false,
                  false, false);

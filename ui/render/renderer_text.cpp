@@ -37,21 +37,26 @@ void ApplyFormat(Gdiplus::StringFormat& stringFormat, UINT format) {
   stringFormat.SetLineAlignment(vertical);
 }
 
+// The GDI+ font of a GDI font, or nullptr when GDI+ can't use it (it knows
+// TrueType faces only; wine's GDI+ only those of the system).
+std::unique_ptr<Gdiplus::Font> GdiplusFontOf(HDC dc, HFONT font) {
+  LOGFONTW logical = {};
+  auto made = GetObjectW(font, sizeof(logical), &logical)
+                  ? std::make_unique<Gdiplus::Font>(dc, &logical)
+                  : std::make_unique<Gdiplus::Font>(dc);
+  if (made->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  return made;
+}
+
 // Measuring sets right and bottom one pixel beyond the measured size.
-void DrawWithGdiplus(HDC dc, HFONT font, RECT& rect, const std::wstring& text, DWORD colour,
-                     UINT format) {
+void DrawWithGdiplus(HDC dc, const Gdiplus::Font& font, RECT& rect, const std::wstring& text,
+                     DWORD colour, UINT format) {
   Gdiplus::Graphics graphics(dc);
   graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
-  LOGFONTW logical = {};
-  std::unique_ptr<Gdiplus::Font> gdiplusFont;
-  if (GetObjectW(font, sizeof(logical), &logical)) {
-    gdiplusFont = std::make_unique<Gdiplus::Font>(dc, &logical);
-  } else {
-    gdiplusFont = std::make_unique<Gdiplus::Font>(dc);
-  }
   Gdiplus::SolidBrush brush(Gdiplus::Color((colour & 0x00FFFFFF) | 0xFE000000));
   std::unique_ptr<Gdiplus::StringFormat> stringFormat(
       Gdiplus::StringFormat::GenericTypographic()->Clone());
+  if (!stringFormat) return;
   ApplyFormat(*stringFormat, format);
   const Gdiplus::RectF area(static_cast<Gdiplus::REAL>(rect.left),
                             static_cast<Gdiplus::REAL>(rect.top),
@@ -59,11 +64,11 @@ void DrawWithGdiplus(HDC dc, HFONT font, RECT& rect, const std::wstring& text, D
                             static_cast<Gdiplus::REAL>(rect.bottom - rect.top));
   if (format & DT_CALCRECT) {
     Gdiplus::RectF bounds;
-    graphics.MeasureString(text.c_str(), -1, gdiplusFont.get(), area, stringFormat.get(), &bounds);
+    graphics.MeasureString(text.c_str(), -1, &font, area, stringFormat.get(), &bounds);
     rect.right = rect.left + static_cast<LONG>(bounds.Width) + 1;
     rect.bottom = rect.top + static_cast<LONG>(bounds.Height) + 1;
   } else {
-    graphics.DrawString(text.c_str(), -1, gdiplusFont.get(), area, stringFormat.get(), &brush);
+    graphics.DrawString(text.c_str(), -1, &font, area, stringFormat.get(), &brush);
   }
 }
 
@@ -74,10 +79,12 @@ void CRenderer::RenderText(HDC dc, PaintManager* manager, RECT& rect, const std:
   if (text.empty() || !manager) return;
   const HFONT font = manager->GetFont(fontIndex);
   if (manager->IsGdiplusText()) {
-    DrawWithGdiplus(dc, font, rect, text, colour, format);
-  } else {
-    DrawWithGdi(dc, font, rect, text, colour, format);
+    // A face GDI+ can't use is drawn with GDI rather than not at all.
+    if (auto gdiplusFont = GdiplusFontOf(dc, font)) {
+      return DrawWithGdiplus(dc, *gdiplusFont, rect, text, colour, format);
+    }
   }
+  DrawWithGdi(dc, font, rect, text, colour, format);
 }
 
 }  // namespace Veneer

@@ -22,7 +22,8 @@ bool WritePngFile(std::ofstream& file, int width, int height, const std::uint8_t
 }  // namespace
 
 TestWindow::TestWindow(int width, int height) {
-  Create(nullptr, L"Veneer test", WS_POPUP | WS_VISIBLE, 0, 100, 100, width, height);
+  // Topmost, so that windows of tests running beside this one don't cover it.
+  Create(nullptr, L"Veneer test", WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 100, 100, width, height);
   SetForegroundWindow(hwnd());
 }
 
