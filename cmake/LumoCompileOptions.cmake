@@ -11,9 +11,13 @@ if(WIN32)
   # No DLL beside the program: the C++ runtime and winpthreads go in statically.
   add_link_options(-static -static-libgcc -static-libstdc++
                    -Wl,--gc-sections)
-else()
+elseif(NOT LUMO_BUILD_BENCHMARKS)
   # Every native target is a test or a tool: build them all checked.
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
+endif()
+if(LUMO_BUILD_FUZZERS)
+  # Coverage for libFuzzer in everything the fuzz targets link.
+  add_compile_options(-fsanitize=fuzzer-no-link)
 endif()

@@ -14,8 +14,8 @@ PACKAGES=(
   wine64 xvfb xdotool imagemagick fonts-wqy-microhei
   # libraries: native, and the ones Debian ships for mingw
   libz-mingw-w64-dev zlib1g-dev libstb-dev googletest libgtest-dev
-  libssl-dev openssl libjsoncpp-dev libbenchmark-dev libcpp-httplib-dev
-  # packing the skin
+  libssl-dev openssl libjsoncpp-dev libbenchmark-dev libcpp-httplib-dev libpugixml-dev
+  # writing seed archives for the ZIP reader's fuzzer
   zip
 )
 

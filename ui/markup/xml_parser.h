@@ -1,0 +1,23 @@
+// The parse of a layout text, in place: names, values and data are cut out
+// of the text with NULs, entities decoded where they stand, and one record
+// per element appended to the table.
+#pragma once
+
+#include <vector>
+
+#include "ui/markup/xml_char.h"
+#include "ui/markup/xml_document.h"
+
+namespace Veneer {
+
+struct XmlParseError {
+  const char* message = nullptr;
+  const XmlChar* location = nullptr;  // where in the text the parse stopped
+};
+
+// Parses the NUL-terminated `text` (which it changes) into `elements`, whose
+// record 0 the caller has reserved. False with `error` set when the text is
+// not accepted; the table then holds whatever was appended before.
+bool ParseXml(XmlChar* text, std::vector<XmlElement>* elements, XmlParseError* error);
+
+}  // namespace Veneer
