@@ -2,12 +2,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "install/scoped_handle.h"
-#include "ui/core/module_instance.h"
+#include "ui/markup/skin_location.h"
 #include "ui/render/dib_section.h"
 #include "ui/render/pixel_format.h"
 #include "ui/render/renderer.h"
-#include "ui/render/skin_bytes.h"
 
 #define STBI_ONLY_PNG
 #define STBI_ONLY_BMP
@@ -22,41 +20,15 @@
 namespace Veneer {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<unsigned char>;
 
-bool ReadResource(const std::wstring& source, const std::wstring& type, Bytes& bytes) {
-  const auto id = ResourceIdOf(source);
-  if (!id) return false;
-  const HMODULE module = ModuleInstance();
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(*id), type.c_str());
-  if (!found) return false;
-  const DWORD size = SizeofResource(module, found);
-  HGLOBAL loaded = LoadResource(module, found);
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data || size == 0) return false;
-  const auto* begin = static_cast<const std::uint8_t*>(data);
-  bytes.assign(begin, begin + size);
-  return true;
-}
-
-bool ReadWholeFile(const std::wstring& path, Bytes& bytes) {
-  lumo::FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size;
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 ||
-      size.QuadPart > MAXDWORD) {
-    return false;
-  }
-  bytes.resize(static_cast<std::size_t>(size.QuadPart));
-  DWORD read = 0;
-  return ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-         read == bytes.size();
-}
-
-// The first source that works: the resource, or the skin, or the path.
+// The first source that works: the resource of that type when one is named
+// (nothing else then), else the skin's file, else the path itself.
 bool ReadImageBytes(const std::wstring& source, const std::wstring& resourceType, Bytes& bytes) {
-  if (!resourceType.empty()) return ReadResource(source, resourceType, bytes);
-  return ReadSkinPicture(source, bytes) || ReadWholeFile(source, bytes);
+  const SkinLocation& skin = SkinLocation::Process();
+  if (resourceType.empty()) return skin.ReadSkinOrPlainFile(source.c_str(), &bytes);
+  const auto id = ResourceIdOf(source);
+  return id && skin.ReadResource(resourceType.c_str(), MAKEINTRESOURCEW(*id), &bytes);
 }
 
 struct DecodedPixels {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/ui/support/pixel_test.h"
+#include "ui/markup/skin_location.h"
 #include "ui/render/blend_functions.h"
 #include "ui/render/win_rect.h"
 
@@ -155,6 +156,28 @@ TEST_F(RendererTest, TilesTheMiddleInFullTilesAndAPartialLastOne) {
   // Tiled down: rows of 10, the last one 5 high, each stretched across.
   EXPECT_TRUE(Near(Pixel(60, 3), column(2)));
   EXPECT_TRUE(Near(Pixel(60, 23), column(2)));
+}
+
+TEST_F(RendererTest, PicturesComeFromTheSkinArchiveTheResourcesOrAPath) {
+  SkinRequest request;
+  request.folder = L"renderer_skin";
+  request.kind = SkinSource::FromZipFile;
+  request.archiveName = L"pictures.zip";
+  ASSERT_TRUE(SkinLocation::Process().PrepareForWindow(request));
+  ASSERT_NE(SkinLocation::Process().Archive(), nullptr);
+  DrawSpec(0, 0, 10, 10, L"ARCHIVED.PNG");  // archive names match without case
+  DrawSpec(20, 0, 30, 10, L"res='101' restype='PNG'");
+  DrawSpec(40, 0, 50, 10, quadrants_);  // not in the archive: read by its path
+  DrawSpec(60, 0, 70, 10, L"res='archived.png' restype='PNG'");  // not a resource id
+  Paint();
+  EXPECT_TRUE(Near(Pixel(5, 5), 0x0080FF));
+  EXPECT_TRUE(Near(Pixel(25, 5), 0xFF8000));
+  EXPECT_TRUE(Near(Pixel(42, 2), 0xFF0000));
+  EXPECT_TRUE(Near(Pixel(65, 5), 0xFFFFFF));
+  const ImageEntry* resource = window_.manager().FindImage(L"101");
+  ASSERT_NE(resource, nullptr);
+  EXPECT_EQ(resource->resourceType, L"PNG");
+  EXPECT_FALSE(resource->hasAlpha);
 }
 
 TEST_F(RendererTest, AnImageThatCantBeLoadedIsTriedAgainAtTheNextPaint) {
