@@ -22,9 +22,12 @@ bool WritePngFile(std::ofstream& file, int width, int height, const std::uint8_t
 }  // namespace
 
 TestWindow::TestWindow(int width, int height) {
-  // Topmost, so that windows of tests running beside this one don't cover it.
-  Create(nullptr, L"Veneer test", WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 100, 100, width, height);
-  SetForegroundWindow(hwnd());
+  // Topmost, so that windows of tests running beside this one don't cover
+  // it; shown without activation, because wine's X11 driver waits two
+  // seconds for a window manager to withdraw an activated window when it is
+  // hidden, and the test display has none.
+  Create(nullptr, L"Veneer test", WS_POPUP, WS_EX_TOPMOST, 100, 100, width, height);
+  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 TestWindow::~TestWindow() {
