@@ -81,7 +81,8 @@ TEST_F(PaintManagerTest, SendsWindowInitOnceAndPlacesTheRootAtEachResize) {
   EXPECT_EQ(log_.entries, (Log{L"windowinit:root"}));
   EXPECT_EQ(root_->GetRect().right, 200);
   for (int width : {300, 150}) {
-    SetWindowPos(window_.hwnd(), nullptr, 0, 0, width, 100, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window_.hwnd(), nullptr, 0, 0, width, 100,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     window_.PaintNow();
     EXPECT_EQ(root_->GetRect().right, width);
     EXPECT_EQ(root_->GetRect().bottom, 100);
