@@ -7,7 +7,8 @@
 namespace Veneer {
 
 bool BackBuffer::Ensure(HDC compatible, SIZE size) {
-  if (dc_) return true;
+  if (dc_ && size.cx == size_.cx && size.cy == size_.cy) return true;
+  Drop();
   ScopedMemoryDc dc(CreateCompatibleDC(compatible));
   if (!dc) return false;
   void* bits = nullptr;

@@ -17,7 +17,8 @@ class BackBuffer {
   BackBuffer(const BackBuffer&) = delete;
   BackBuffer& operator=(const BackBuffer&) = delete;
 
-  // Creates the buffer of `size` unless it exists; false when it can't.
+  // Makes the buffer `size` big, keeping it when it is already; false when
+  // it can't be created.
   bool Ensure(HDC compatible, SIZE size);
   void Drop();
 

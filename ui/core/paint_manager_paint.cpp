@@ -27,20 +27,24 @@ class ScopedPaint {
 
 }  // namespace
 
+// The layout pass and the focus move run before BeginPaint: what they
+// invalidate joins this paint's area instead of asking for a second paint.
 void PaintManager::OnPaint() {
   RECT update;
   if (!GetUpdateRect(window_, &update, FALSE)) return;
+  if (root_) {
+    RunLayoutPass();
+    if (focusDue_) MoveFocus(true);
+  }
   ScopedPaint paint(window_);
   if (!root_) return;
-  RunLayoutPass();
-  if (focusDue_) MoveFocus(true);
   PaintTree(paint.dc(), paint.area());
   if (layoutDue_) InvalidateRect(window_, nullptr, FALSE);
 }
 
-// The whole tree is placed when the root is marked (the buffer then follows
-// the new client size); otherwise only the marked controls, at their own
-// rectangles, until none is marked.
+// The whole tree is placed when the root is marked; otherwise only the
+// marked controls, at their own rectangles, until none is marked. (The
+// buffer follows the client size when it is next painted.)
 void PaintManager::RunLayoutPass() {
   if (!layoutDue_) return;
   layoutDue_ = false;
@@ -49,7 +53,6 @@ void PaintManager::RunLayoutPass() {
   if (IsRectEmpty(&client)) return;
   if (root_->IsLayoutNeeded()) {
     if (!IsIconic(window_)) root_->SetRect(client);
-    buffer_.Drop();
   } else {
     // A control that stays marked after placing (it has no manager) would
     // be found again and again: stop there.
