@@ -1,5 +1,7 @@
 #include "ui/core/module_instance.h"
 
+#include "ui/markup/skin_location.h"
+
 namespace Veneer {
 namespace {
 
@@ -9,6 +11,7 @@ HINSTANCE g_instance = nullptr;
 
 void SetModuleInstance(HINSTANCE instance) {
   g_instance = instance;
+  SkinLocation::Process().SetResourceModule(instance);
 }
 
 HINSTANCE ModuleInstance() {

@@ -1,6 +1,6 @@
 // The module that window classes are registered with and resources are read
-// from: handed to the framework once by the entry point, the program's own
-// module until then.
+// from: handed to the framework once by the entry point (which makes it the
+// skin location's resource module too), the program's own module until then.
 #pragma once
 
 #include <windows.h>

@@ -276,13 +276,15 @@ TEST_F(ControlPaintTest, BackgroundColoursFillOrMakeGradients) {
   Control(
       L"pos=\"30,0,40,40\" bkcolor=\"#FFFF0000\" bkcolor2=\"#FF00FF00\" bkcolor3=\"#FF0000FF\"");
   Paint();
-  EXPECT_TRUE(test::Near(Pixel(5, 20), 0x0000FF));
-  EXPECT_TRUE(test::Near(Pixel(15, 20), 0xFF7F7F));
-  EXPECT_TRUE(test::Near(Pixel(25, 0), 0x000000, 10));
-  EXPECT_TRUE(test::Near(Pixel(25, 39), 0xFFFFFF, 10));
-  EXPECT_TRUE(test::Near(Pixel(35, 0), 0xFF0000, 20));
-  EXPECT_TRUE(test::Near(Pixel(35, 20), 0x00FF00, 20));  // the halves meet at the middle
-  EXPECT_TRUE(test::Near(Pixel(35, 39), 0x0000FF, 20));
+  ExpectPixels({
+      {5, 20, 0x0000FF},
+      {15, 20, 0xFF7F7F},
+      {25, 0, 0x000000, 10},
+      {25, 39, 0xFFFFFF, 10},
+      {35, 0, 0xFF0000, 20},
+      {35, 20, 0x00FF00, 20},  // the halves meet at the middle
+      {35, 39, 0x0000FF, 20},
+  });
 }
 
 TEST_F(ControlPaintTest, PerSideBordersAreLinesAlongTheEdges) {

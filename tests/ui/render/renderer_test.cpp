@@ -46,11 +46,13 @@ class RendererTest : public test::PixelTest {
 TEST_F(RendererTest, ABareNameStretchesTheWholeImageOverTheControl) {
   DrawSpec(0, 0, 40, 40, quadrants_);
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(35, 5), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(5, 35), 0x0000FF));
-  EXPECT_TRUE(Near(Pixel(35, 35), 0xFFFFFF));
-  EXPECT_TRUE(Near(Pixel(45, 5), 0xFFFFFF));  // the root's white beside it
+  ExpectPixels({
+      {5, 5, 0xFF0000},
+      {35, 5, 0x00FF00},
+      {5, 35, 0x0000FF},
+      {35, 35, 0xFFFFFF},
+      {45, 5, 0xFFFFFF},  // the root's white beside it
+  });
 }
 
 TEST_F(RendererTest, SourceAndDestPlaceAPartUnscaledAndTheSourceIsClampedToTheImage) {
@@ -60,12 +62,14 @@ TEST_F(RendererTest, SourceAndDestPlaceAPartUnscaledAndTheSourceIsClampedToTheIm
   // 0,10,50,50 is clamped to the image: its lower half, stretched.
   DrawSpec(50, 0, 90, 40, File(quadrants_) + L" source='0,10,50,50'");
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(14, 14), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(4, 4), 0x000000));
-  EXPECT_TRUE(Near(Pixel(15, 15), 0x000000));
-  EXPECT_TRUE(Near(Pixel(55, 5), 0x0000FF));
-  EXPECT_TRUE(Near(Pixel(85, 35), 0xFFFFFF));
+  ExpectPixels({
+      {5, 5, 0x00FF00},
+      {14, 14, 0x00FF00},
+      {4, 4, 0x000000},
+      {15, 15, 0x000000},
+      {55, 5, 0x0000FF},
+      {85, 35, 0xFFFFFF},
+  });
 }
 
 TEST_F(RendererTest, DestIsClippedByTheControl) {
@@ -73,11 +77,13 @@ TEST_F(RendererTest, DestIsClippedByTheControl) {
   // dest 0,0,16,16 in a control 10 wide: the whole image squeezed into 10 x 16.
   DrawSpec(0, 0, 10, 30, File(quadrants_) + L" dest='0,0,16,16'");
   Paint();
-  EXPECT_TRUE(Near(Pixel(2, 2), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(8, 2), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(8, 14), 0xFFFFFF));
-  EXPECT_TRUE(Near(Pixel(12, 2), 0x000000));
-  EXPECT_TRUE(Near(Pixel(5, 17), 0x000000));
+  ExpectPixels({
+      {2, 2, 0xFF0000},
+      {8, 2, 0x00FF00},
+      {8, 14, 0xFFFFFF},
+      {12, 2, 0x000000},
+      {5, 17, 0x000000},
+  });
 }
 
 TEST_F(RendererTest, AlphaAndTheMagentaMaskLetTheBackgroundThrough) {
@@ -87,12 +93,12 @@ TEST_F(RendererTest, AlphaAndTheMagentaMaskLetTheBackgroundThrough) {
   DrawSpec(0, 0, 10, 10, half);
   DrawSpec(20, 0, 30, 10, File(keyed) + L" mask='#FFFF00FF'");
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0x7F7FFF));   // half blue over white
-  EXPECT_TRUE(Near(Pixel(22, 5), 0xFFFFFF));  // magenta keyed out
-  EXPECT_TRUE(Near(Pixel(27, 5), 0xFFFF00));
-  const ImageEntry* entry = window_.manager().FindImage(File(keyed) + L" mask='#FFFF00FF'");
-  EXPECT_EQ(entry, nullptr);  // registered under the file name
-  entry = window_.manager().FindImage(keyed);
+  ExpectPixels({
+      {5, 5, 0x7F7FFF},   // half blue over white
+      {22, 5, 0xFFFFFF},  // magenta keyed out
+      {27, 5, 0xFFFF00},
+  });
+  const ImageEntry* entry = window_.manager().FindImage(keyed);  // under its file name
   ASSERT_NE(entry, nullptr);
   EXPECT_TRUE(entry->hasAlpha);  // opaque, but keyed
   EXPECT_EQ(entry->maskColour, 0xFFFF00FFu);
@@ -102,9 +108,11 @@ TEST_F(RendererTest, FadeBlendsAnOpaqueImageAndFade256IsInvisible) {
   DrawSpec(0, 0, 20, 20, File(quadrants_) + L" fade='128'");
   DrawSpec(30, 0, 50, 20, File(quadrants_) + L" fade='256'");
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0xFF7F7F));
-  EXPECT_TRUE(Near(Pixel(15, 15), 0xFFFFFF));
-  EXPECT_TRUE(Near(Pixel(35, 5), 0xFFFFFF));
+  ExpectPixels({
+      {5, 5, 0xFF7F7F},
+      {15, 15, 0xFFFFFF},
+      {35, 5, 0xFFFFFF},
+  });
 }
 
 TEST_F(RendererTest, TheSoftwareBlendMatchesAlphaBlend) {
@@ -128,12 +136,14 @@ TEST_F(RendererTest, AHoleLeavesTheMiddleUntouched) {
   DrawSpec(0, 0, 60, 60, File(grid) + L" corner='10,10,10,10' hole='true'");
   DrawSpec(62, 0, 122, 60, File(grid) + L" corner='10,10,10,10'");
   Paint();
-  EXPECT_TRUE(Near(Pixel(2, 2), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(57, 57), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(30, 2), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(2, 30), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(30, 30), 0xFFFFFF));  // the hole
-  EXPECT_TRUE(Near(Pixel(92, 30), 0x0000FF));  // without it, the stretched middle
+  ExpectPixels({
+      {2, 2, 0xFF0000},
+      {57, 57, 0xFF0000},
+      {30, 2, 0x00FF00},
+      {2, 30, 0x00FF00},
+      {30, 30, 0xFFFFFF},  // the hole
+      {92, 30, 0x0000FF},  // without it, the stretched middle
+  });
 }
 
 TEST_F(RendererTest, TilesTheMiddleInFullTilesAndAPartialLastOne) {
@@ -170,10 +180,12 @@ TEST_F(RendererTest, PicturesComeFromTheSkinArchiveTheResourcesOrAPath) {
   DrawSpec(40, 0, 50, 10, quadrants_);  // not in the archive: read by its path
   DrawSpec(60, 0, 70, 10, L"res='archived.png' restype='PNG'");  // not a resource id
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0x0080FF));
-  EXPECT_TRUE(Near(Pixel(25, 5), 0xFF8000));
-  EXPECT_TRUE(Near(Pixel(42, 2), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(65, 5), 0xFFFFFF));
+  ExpectPixels({
+      {5, 5, 0x0080FF},
+      {25, 5, 0xFF8000},
+      {42, 2, 0xFF0000},
+      {65, 5, 0xFFFFFF},
+  });
   const ImageEntry* resource = window_.manager().FindImage(L"101");
   ASSERT_NE(resource, nullptr);
   EXPECT_EQ(resource->resourceType, L"PNG");
@@ -213,12 +225,14 @@ TEST_F(RendererTest, ColoursAndGradientsBlendByTheirAlpha) {
     CRenderer::RenderGradient(dc, rc, 0xFF000000, 0x00000000, 8);  // constant alpha 127
   });
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 5), 0xFF7F7F));
-  EXPECT_TRUE(Near(Pixel(15, 5), 0xFFFFFF));
-  EXPECT_TRUE(Near(Pixel(25, 0), 0xFF0000, 8));
-  EXPECT_TRUE(Near(Pixel(25, 40), 0x800080, 8));
-  EXPECT_TRUE(Near(Pixel(25, 79), 0x0000FF, 8));
-  EXPECT_TRUE(Near(Pixel(35, 5), 0x808080));
+  ExpectPixels({
+      {5, 5, 0xFF7F7F},
+      {15, 5, 0xFFFFFF},
+      {25, 0, 0xFF0000, 8},
+      {25, 40, 0x800080, 8},
+      {25, 79, 0x0000FF, 8},
+      {35, 5, 0x808080},
+  });
 }
 
 TEST_F(RendererTest, WithoutGradientFillAGradientIsBanded) {
@@ -232,11 +246,13 @@ TEST_F(RendererTest, WithoutGradientFillAGradientIsBanded) {
   withoutGradientFill.gradientFill = nullptr;
   ScopedBlendApiOverride missing(withoutGradientFill);
   Paint();
-  EXPECT_TRUE(Near(Pixel(5, 79), 0xFFFFFF, 0));  // band 0, the bottom colour
-  EXPECT_TRUE(Near(Pixel(5, 70), 0xFFFFFF, 0));
-  EXPECT_TRUE(Near(Pixel(5, 69), 0xDFDFDF, 0));  // 255 * 7 / 8
-  EXPECT_TRUE(Near(Pixel(5, 0), 0x1F1F1F, 0));   // 255 / 8
-  EXPECT_TRUE(Near(Pixel(25, 40), 0x7F7F7F));
+  ExpectPixels({
+      {5, 79, 0xFFFFFF, 0},  // band 0, the bottom colour
+      {5, 70, 0xFFFFFF, 0},
+      {5, 69, 0xDFDFDF, 0},  // 255 * 7 / 8
+      {5, 0, 0x1F1F1F, 0},   // 255 / 8
+      {25, 40, 0x7F7F7F},
+  });
 }
 
 TEST_F(RendererTest, LinesRunFromTopLeftToBottomRight) {
@@ -246,12 +262,14 @@ TEST_F(RendererTest, LinesRunFromTopLeftToBottomRight) {
     CRenderer::RenderLine(dc, {10, 20, 10, 50}, 3, kRed, PS_SOLID);
   });
   Paint();
-  EXPECT_TRUE(Near(Pixel(10, 10), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(49, 10), 0x00FF00));
-  EXPECT_TRUE(Near(Pixel(30, 11), 0x000000));
-  EXPECT_TRUE(Near(Pixel(9, 30), 0xFF0000));  // 3 wide, centred on x = 10
-  EXPECT_TRUE(Near(Pixel(11, 30), 0xFF0000));
-  EXPECT_TRUE(Near(Pixel(13, 30), 0x000000));
+  ExpectPixels({
+      {10, 10, 0x00FF00},
+      {49, 10, 0x00FF00},
+      {30, 11, 0x000000},
+      {9, 30, 0xFF0000},  // 3 wide, centred on x = 10
+      {11, 30, 0xFF0000},
+      {13, 30, 0x000000},
+  });
 }
 
 // Measures `text` with the manager's font `font` from (10, 10).

@@ -18,6 +18,13 @@ namespace Veneer::test {
   return ::testing::AssertionSuccess();
 }
 
+void PixelTest::ExpectPixels(std::initializer_list<Probe> probes) const {
+  for (const Probe& probe : probes) {
+    EXPECT_TRUE(Near(Pixel(probe.x, probe.y), probe.colour, probe.tolerance))
+        << "at (" << probe.x << ", " << probe.y << ")";
+  }
+}
+
 PixelTest::PixelTest() : root_(new TestContainer(L"root")) {
   root_->SetBkColor(0xFFFFFFFF);
   window_.SetRoot(root_);

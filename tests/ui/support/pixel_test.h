@@ -32,6 +32,14 @@ class CanvasControl : public CControlUI {
 // Colours within `tolerance` per channel of `expected` (0xRRGGBB).
 ::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance = 2);
 
+// A pixel of the double buffer and the colour expected there.
+struct Probe {
+  int x;
+  int y;
+  std::uint32_t colour;  // 0xRRGGBB
+  int tolerance = 2;
+};
+
 class PixelTest : public ::testing::Test {
  protected:
   PixelTest();
@@ -42,6 +50,8 @@ class PixelTest : public ::testing::Test {
   // Paints the whole window now.
   void Paint() { window_.PaintNow(); }
   std::uint32_t Pixel(int x, int y) const { return window_.Pixel(x, y); }
+  // Checks every probe, naming the failing ones by their place.
+  void ExpectPixels(std::initializer_list<Probe> probes) const;
   // Writes a width x height picture whose pixel (x, y) is colour(x, y) as
   // 0xAARRGGBB into the temporary folder; returns its path.
   std::wstring MakeImage(const std::wstring& name, int width, int height,
