@@ -226,6 +226,57 @@ TEST_F(PaintManagerTest, AFocusMoveWhileALayoutIsDueWaitsForThePaint) {
   EXPECT_EQ(log_.entries.back(), L"setfocus:b");
 }
 
+// Counts the messages it sees and consumes those it is told to.
+class CountingTranslator : public ITranslateAccelerator {
+ public:
+  LRESULT TranslateAccelerator(MSG* message) override {
+    if (message->message != WM_KEYDOWN) return 1;
+    ++keys;
+    return consume ? 0 : 1;
+  }
+  int keys = 0;
+  bool consume = false;
+};
+
+TEST_F(PaintManagerTest, ANativeChildWindowsTabMovesTheFocusAndStillReachesTheChild) {
+  RecordingControl* a = Add(L"a", 0, 0, 10, 10, TabStop);
+  RecordingControl* b = Add(L"b", 20, 0, 30, 10, TabStop);
+  Show();
+  ASSERT_EQ(manager().GetFocusedControl(), a);
+  static int childKeys = 0;
+  childKeys = 0;
+  const WNDCLASSW child = {0,
+                           [](HWND hwnd, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+                             if (message == WM_KEYDOWN) ++childKeys;
+                             return DefWindowProcW(hwnd, message, w, l);
+                           },
+                           0,
+                           0,
+                           GetModuleHandleW(nullptr),
+                           nullptr,
+                           nullptr,
+                           nullptr,
+                           nullptr,
+                           L"VeneerKeyChild"};
+  RegisterClassW(&child);
+  const HWND hwnd = CreateWindowExW(0, L"VeneerKeyChild", L"", WS_CHILD, 0, 0, 10, 10,
+                                    window_.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  CountingTranslator translator;
+  manager().AddAcceleratorTranslator(&translator);
+  PostMessageW(hwnd, WM_KEYDOWN, VK_TAB, 1);
+  test::PumpMessages(20);
+  EXPECT_EQ(manager().GetFocusedControl(), b);  // moved once, not once per ancestor
+  EXPECT_EQ(childKeys, 1);                      // and not consumed
+  EXPECT_EQ(translator.keys, 1);
+  translator.consume = true;
+  PostMessageW(hwnd, WM_KEYDOWN, 'X', 1);
+  test::PumpMessages(20);
+  EXPECT_EQ(childKeys, 1);  // a translator answering 0 consumes it
+  manager().RemoveAcceleratorTranslator(&translator);
+  DestroyWindow(hwnd);
+}
+
 TEST_F(PaintManagerTest, KeysGoToTheFocusAndTheKeyUpToWhereTheKeyWentDown) {
   RecordingControl* a = Add(L"a", 0, 0, 10, 10, TabStop);
   RecordingControl* b = Add(L"b", 20, 0, 30, 10, TabStop);
