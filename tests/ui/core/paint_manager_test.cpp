@@ -67,6 +67,16 @@ class PaintManagerTest : public ::testing::Test {
     SetKeyboardState(keys);
   }
   PaintManager& manager() { return window_.manager(); }
+  // A native child window of the test window with a class of its own.
+  HWND CreateChild(const wchar_t* className, WNDPROC procedure) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, className, L"", WS_CHILD, 0, 0, 10, 10, window_.hwnd(), nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  }
 
   TestWindow window_;
   NotificationLog log_;
@@ -245,22 +255,11 @@ TEST_F(PaintManagerTest, ANativeChildWindowsTabMovesTheFocusAndStillReachesTheCh
   ASSERT_EQ(manager().GetFocusedControl(), a);
   static int childKeys = 0;
   childKeys = 0;
-  const WNDCLASSW child = {0,
-                           [](HWND hwnd, UINT message, WPARAM w, LPARAM l) -> LRESULT {
-                             if (message == WM_KEYDOWN) ++childKeys;
-                             return DefWindowProcW(hwnd, message, w, l);
-                           },
-                           0,
-                           0,
-                           GetModuleHandleW(nullptr),
-                           nullptr,
-                           nullptr,
-                           nullptr,
-                           nullptr,
-                           L"VeneerKeyChild"};
-  RegisterClassW(&child);
-  const HWND hwnd = CreateWindowExW(0, L"VeneerKeyChild", L"", WS_CHILD, 0, 0, 10, 10,
-                                    window_.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND hwnd =
+      CreateChild(L"VeneerKeyChild", [](HWND child, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        if (message == WM_KEYDOWN) ++childKeys;
+        return DefWindowProcW(child, message, w, l);
+      });
   ASSERT_NE(hwnd, nullptr);
   CountingTranslator translator;
   manager().AddAcceleratorTranslator(&translator);
@@ -485,23 +484,11 @@ TEST_F(PaintManagerTest, AnswersSizeLimitsAndReflectsChildWindowMessages) {
   EXPECT_EQ(info.ptMaxTrackSize.y, 500);
   EXPECT_EQ(Send(WM_ERASEBKGND), 1);
 
-  // A child that answers reflected messages with the message number.
-  const WNDCLASSW child = {0,
-                           [](HWND hwnd, UINT message, WPARAM w, LPARAM l) -> LRESULT {
-                             if (message >= kReflectedMessageBase) return message;
-                             return DefWindowProcW(hwnd, message, w, l);
-                           },
-                           0,
-                           0,
-                           GetModuleHandleW(nullptr),
-                           nullptr,
-                           nullptr,
-                           nullptr,
-                           nullptr,
-                           L"VeneerReflectChild"};
-  RegisterClassW(&child);
-  const HWND hwnd = CreateWindowExW(0, L"VeneerReflectChild", L"", WS_CHILD, 0, 0, 10, 10,
-                                    window_.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  // A child that answers reflected messages with their number.
+  const HWND hwnd = CreateChild(
+      L"VeneerReflectChild", [](HWND child, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        return message >= kReflectedMessageBase ? message : DefWindowProcW(child, message, w, l);
+      });
   ASSERT_NE(hwnd, nullptr);
   EXPECT_EQ(Send(WM_COMMAND, 0, reinterpret_cast<LPARAM>(hwnd)), 0x2111);
   EXPECT_EQ(Send(WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(hwnd)), 0x2133);
