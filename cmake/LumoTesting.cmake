@@ -23,9 +23,10 @@ else()
   set(LUMO_TEST_TREE native)
 endif()
 
-# lumo_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES name value...])
-# PROPERTIES go to every test of the executable, e.g. RESOURCE_LOCK for
-# tests that change the same registry values.
+# lumo_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES ctest properties...])
+# PROPERTIES go to every test of the executable: RESOURCE_LOCK for tests that
+# change the same registry values (browser_launch_command,
+# machine_identity_registry) or move the real mouse pointer (lumo_input).
 function(lumo_gtest name)
   cmake_parse_arguments(ARG "" "" "LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})

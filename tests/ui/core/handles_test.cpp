@@ -1,0 +1,143 @@
+// Windows with a painted tree, created and destroyed many times, leave no
+// GDI object, window or kernel handle behind.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/ui/support/pixel_test.h"
+#include "ui/render/renderer.h"
+
+namespace Veneer {
+namespace {
+
+// GetGuiResources and GetProcessHandleCount answer 0 under wine; there the
+// objects are counted by probing: wine's GDI accepts a handle's bare table
+// index, kernel handles are small multiples of 4, and the USER objects that
+// matter are the process's windows.
+struct Resources {
+  DWORD gdi = 0;
+  DWORD user = 0;
+  DWORD kernel = 0;
+};
+
+DWORD CountGdiObjects() {
+  DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (count != 0) return count;
+  for (ULONG_PTR index = 1; index < 0x10000; ++index) {
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++count;
+  }
+  return count;
+}
+
+BOOL CALLBACK CountOwnWindow(HWND hwnd, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process == GetCurrentProcessId()) ++*reinterpret_cast<DWORD*>(data);
+  return TRUE;
+}
+
+DWORD CountUserObjects() {
+  DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (count != 0) return count;
+  EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+DWORD CountKernelHandles() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
+  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}
+
+Resources Count() {
+  return {CountGdiObjects(), CountUserObjects(), CountKernelHandles()};
+}
+
+class HandleTest : public ::testing::Test {
+ protected:
+  lumo::test::TempFolder folder_;
+  std::wstring picture_;
+
+  void SetUp() override {
+    std::vector<std::uint8_t> rgba;
+    for (int i = 0; i < 24 * 24; ++i) rgba.insert(rgba.end(), {255, 0, 255, std::uint8_t(i)});
+    picture_ = folder_ / L"picture.png";
+    ASSERT_TRUE(test::WritePng(picture_, 24, 24, rgba));
+  }
+
+  // One window's life: a tree with images, text, borders, gradients and a
+  // rounded clip, painted whole and in part, resized, hovered for its
+  // tooltip, with a timer, then destroyed. Returns the USER objects counted
+  // while the window lived.
+  DWORD Cycle() {
+    test::TestWindow window(240, 160);
+    auto* root = new test::TestContainer(L"root");
+    root->ApplyAttributeText(L"bkcolor=\"#FF203040\" bkcolor2=\"#FF405060\"");
+    const std::wstring file = L"file='" + picture_ + L"'";
+    const std::wstring images[] = {
+        picture_,
+        file + L" corner='4,4,4,4' hole='true'",
+        file + L" corner='2,2,2,2' xtiled='true' ytiled='true' fade='128'",
+        file + L" source='0,0,12,12' dest='2,2,14,14' mask='#FFFF00FF'",
+    };
+    for (int i = 0; i < 8; ++i) {
+      auto* c = new test::CanvasControl;
+      const int x = (i % 4) * 60;
+      const int y = (i / 4) * 60;
+      c->ApplyAttribute(L"pos", std::to_wstring(x) + L"," + std::to_wstring(y) + L"," +
+                                    std::to_wstring(x + 50) + L"," + std::to_wstring(y + 50));
+      c->ApplyAttributeText(
+          L"bordercolor=\"#FFFF0000\" bordersize=\"1,1,2,2\" borderround=\"6,6\"");
+      c->SetBkImage(images[i % 4]);
+      c->SetTooltip(L"tip");
+      c->paint = [i](HDC dc, PaintManager& m, const RECT& rc, const RECT&) {
+        RECT area = rc;
+        m.SetGdiplusText(i % 2 == 0);
+        CRenderer::RenderText(dc, &m, area, L"Text & more", 0xFF000000, i % 2 ? 0 : -1,
+                              DT_SINGLELINE | DT_VCENTER);
+        CRenderer::RenderGradient(dc, {rc.left, rc.top, rc.left + 10, rc.bottom}, 0x80FF0000,
+                                  0xFF0000FF, 8);
+      };
+      root->Add(c);
+    }
+    window.manager().RegisterFont({L"Tahoma", 14, true});
+    window.manager().SetStandardFont({L"Tahoma", 12});
+    window.SetRoot(root);
+    window.manager().StartTimer(root, 1, 10);
+    for (int i = 0; i < 4; ++i) {
+      window.PaintNow();
+      window.PaintNow({10, 10, 40, 40});
+      SetWindowPos(window.hwnd(), nullptr, 0, 0, 240 + i * 10, 160,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(window.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    SendMessageW(window.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(20, 20));  // makes the tooltip
+    test::PumpMessages(20);
+    return CountUserObjects();
+  }
+};
+
+TEST_F(HandleTest, ManyWindowsWithPaintedTreesLeaveNothingBehind) {
+  for (int i = 0; i < 2; ++i) Cycle();  // first-use caches settle
+  const Resources before = Count();
+  EXPECT_GE(Cycle(), 2u);  // the window and its tooltip were counted
+  constexpr int kCycles = 25;
+  for (int i = 0; i < kCycles; ++i) Cycle();
+  const Resources after = Count();
+  std::printf(
+      "GDI objects %lu -> %lu, USER objects %lu -> %lu, kernel handles %lu -> %lu after %d "
+      "windows\n",
+      before.gdi, after.gdi, before.user, after.user, before.kernel, after.kernel, kCycles);
+  EXPECT_GT(before.gdi, 0u);  // the count works
+  EXPECT_GT(before.kernel, 0u);
+  EXPECT_LE(after.gdi, before.gdi);
+  EXPECT_LE(after.user, before.user);
+  EXPECT_LE(after.kernel, before.kernel);
+}
+
+}  // namespace
+}  // namespace Veneer
