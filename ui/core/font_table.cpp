@@ -13,27 +13,28 @@ LOGFONTW StockGuiFont() {
 
 // The stock GUI font changed as the skin asks; the face name is cut to the
 // 31 characters a logical font holds.
-LOGFONTW LogicalFont(const FontSpec& spec) {
+LOGFONTW LogicalFont(const FontDescription& description) {
   LOGFONTW font = StockGuiFont();
-  wcsncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  wcsncpy(font.lfFaceName, description.face.c_str(), LF_FACESIZE - 1);
   font.lfFaceName[LF_FACESIZE - 1] = L'\0';
   font.lfCharSet = DEFAULT_CHARSET;
-  font.lfHeight = -spec.size;
-  if (spec.bold) font.lfWeight += FW_BOLD;
-  if (spec.underline) font.lfUnderline = TRUE;
-  if (spec.italic) font.lfItalic = TRUE;
+  font.lfHeight = -description.size;
+  if (description.bold) font.lfWeight += FW_BOLD;
+  if (description.underline) font.lfUnderline = TRUE;
+  if (description.italic) font.lfItalic = TRUE;
   return font;
 }
 
-std::unique_ptr<FontRecord> MakeRecord(const LOGFONTW& logical, const FontSpec& spec, HDC dc) {
+std::unique_ptr<FontRecord> MakeRecord(const LOGFONTW& logical, const FontDescription& description,
+                                       HDC dc) {
   auto record = std::make_unique<FontRecord>();
   record->font.reset(CreateFontIndirectW(&logical));
   if (!record->font) return nullptr;
-  record->face = spec.face;
-  record->size = spec.size;
-  record->bold = spec.bold;
-  record->underline = spec.underline;
-  record->italic = spec.italic;
+  record->face = description.face;
+  record->size = description.size;
+  record->bold = description.bold;
+  record->underline = description.underline;
+  record->italic = description.italic;
   if (dc) FontTable::EnsureMeasured(*record, dc);
   return record;
 }
@@ -43,26 +44,26 @@ std::unique_ptr<FontRecord> MakeRecord(const LOGFONTW& logical, const FontSpec& 
 FontTable::FontTable() {
   LOGFONTW logical = StockGuiFont();
   logical.lfCharSet = DEFAULT_CHARSET;
-  FontSpec spec;
-  spec.face = logical.lfFaceName;
-  spec.size = -logical.lfHeight;
-  spec.bold = logical.lfWeight >= FW_BOLD;
-  spec.underline = logical.lfUnderline != 0;
-  spec.italic = logical.lfItalic != 0;
-  default_ = MakeRecord(logical, spec, nullptr);
+  FontDescription description;
+  description.face = logical.lfFaceName;
+  description.size = -logical.lfHeight;
+  description.bold = logical.lfWeight >= FW_BOLD;
+  description.underline = logical.lfUnderline != 0;
+  description.italic = logical.lfItalic != 0;
+  default_ = MakeRecord(logical, description, nullptr);
 }
 
-HFONT FontTable::Register(const FontSpec& spec, HDC dc) {
-  LOGFONTW logical = LogicalFont(spec);
+HFONT FontTable::Register(const FontDescription& description, HDC dc) {
+  LOGFONTW logical = LogicalFont(description);
   logical.lfQuality = CLEARTYPE_QUALITY;
-  auto record = MakeRecord(logical, spec, dc);
+  auto record = MakeRecord(logical, description, dc);
   if (!record) return nullptr;
   fonts_.push_back(std::move(record));
   return fonts_.back()->font.get();
 }
 
-bool FontTable::SetStandard(const FontSpec& spec, HDC dc) {
-  auto record = MakeRecord(LogicalFont(spec), spec, dc);
+bool FontTable::SetStandard(const FontDescription& description, HDC dc) {
+  auto record = MakeRecord(LogicalFont(description), description, dc);
   if (!record) return false;
   default_ = std::move(record);
   return true;
@@ -72,10 +73,11 @@ FontRecord* FontTable::At(int index) {
   return index >= 0 && index < Count() ? fonts_[index].get() : nullptr;
 }
 
-FontRecord* FontTable::Find(const FontSpec& spec) {
+FontRecord* FontTable::Find(const FontDescription& description) {
   for (auto& record : fonts_) {
-    if (record->face == spec.face && record->size == spec.size && record->bold == spec.bold &&
-        record->underline == spec.underline && record->italic == spec.italic) {
+    if (record->face == description.face && record->size == description.size &&
+        record->bold == description.bold && record->underline == description.underline &&
+        record->italic == description.italic) {
       return record.get();
     }
   }

@@ -22,7 +22,7 @@ struct FontRecord {
   TEXTMETRICW metrics = {};  // a zero height: not measured yet
 };
 
-struct FontSpec {
+struct FontDescription {
   std::wstring face;
   int size = 0;
   bool bold = false;
@@ -37,15 +37,15 @@ class FontTable {
 
   // Appends a font; its metrics are measured at once when `dc` is given.
   // nullptr when the font can't be created.
-  HFONT Register(const FontSpec& spec, HDC dc);
+  HFONT Register(const FontDescription& description, HDC dc);
   // Replaces the default font; false (nothing changed) when the font can't
   // be created.
-  bool SetStandard(const FontSpec& spec, HDC dc);
+  bool SetStandard(const FontDescription& description, HDC dc);
 
   int Count() const { return static_cast<int>(fonts_.size()); }
   FontRecord* At(int index);  // nullptr outside the table
   FontRecord& Default() { return *default_; }
-  FontRecord* Find(const FontSpec& spec);  // exact match of every field
+  FontRecord* Find(const FontDescription& description);  // exact match of every field
   FontRecord* Of(HFONT font);
 
   // Fills the metrics of a record that has none yet.

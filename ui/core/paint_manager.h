@@ -115,11 +115,11 @@ class PaintManager {
 
   // --- Fonts: indices count from 0 in registration order; an index outside
   // the table means the default font ---
-  HFONT RegisterFont(const FontSpec& spec);
-  bool SetStandardFont(const FontSpec& spec);
+  HFONT RegisterFont(const FontDescription& description);
+  bool SetStandardFont(const FontDescription& description);
   const FontRecord& FontRecordOf(int index);
   HFONT GetFont(int index) { return FontRecordOf(index).font.get(); }
-  HFONT FindFont(const FontSpec& spec);
+  HFONT FindFont(const FontDescription& description);
   const FontRecord& FontRecordOf(HFONT font);
   const FontRecord& DefaultFont();
 

@@ -23,12 +23,12 @@ void Measure(FontRecord& record, HDC windowDc) {
 
 }  // namespace
 
-HFONT PaintManager::RegisterFont(const FontSpec& spec) {
-  return fonts_.Register(spec, windowDc_);
+HFONT PaintManager::RegisterFont(const FontDescription& description) {
+  return fonts_.Register(description, windowDc_);
 }
 
-bool PaintManager::SetStandardFont(const FontSpec& spec) {
-  return fonts_.SetStandard(spec, windowDc_);
+bool PaintManager::SetStandardFont(const FontDescription& description) {
+  return fonts_.SetStandard(description, windowDc_);
 }
 
 const FontRecord& PaintManager::DefaultFont() {
@@ -45,9 +45,9 @@ const FontRecord& PaintManager::FontRecordOf(int index) {
   return *record;
 }
 
-HFONT PaintManager::FindFont(const FontSpec& spec) {
+HFONT PaintManager::FindFont(const FontDescription& description) {
   for (PaintManager* manager = this; manager; manager = manager->resourceParent_) {
-    if (FontRecord* record = manager->fonts_.Find(spec)) return record->font.get();
+    if (FontRecord* record = manager->fonts_.Find(description)) return record->font.get();
   }
   return nullptr;
 }

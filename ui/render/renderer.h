@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/render/image_description.h"
 #include "ui/render/image_entry.h"
-#include "ui/render/image_spec.h"
 
 namespace Veneer {
 

@@ -69,7 +69,7 @@ bool CRenderer::RenderImageSpec(HDC dc, PaintManager* manager, const RECT& rect,
                                 const RECT& paintRect, const std::wstring& imageText,
                                 const std::wstring& modifyText) {
   if (!dc || !manager) return false;
-  for (const ImageDraw& draw : ParseImageSpec(imageText, modifyText, ToIntRect(rect))) {
+  for (const ImageDraw& draw : ParseImageDescription(imageText, modifyText, ToIntRect(rect))) {
     RenderNamedImage(dc, manager, rect, paintRect, draw);
   }
   return true;

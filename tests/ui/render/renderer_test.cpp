@@ -31,12 +31,13 @@ class RendererTest : public test::PixelTest {
       return y < 10 ? (x < 10 ? kRed : kGreen) : (x < 10 ? kBlue : kWhite);
     });
   }
-  // A canvas drawing `spec` (a format with %s for the image path).
-  void DrawSpec(int l, int t, int r, int b, const std::wstring& spec,
-                const std::wstring& modify = L"") {
-    AddCanvas(l, t, r, b, [spec, modify](HDC dc, PaintManager& m, const RECT& rc, const RECT& p) {
-      CRenderer::RenderImageSpec(dc, &m, rc, p, spec, modify);
-    });
+  // A canvas drawing `description` (a format with %s for the image path).
+  void DrawDescription(int l, int t, int r, int b, const std::wstring& description,
+                       const std::wstring& modify = L"") {
+    AddCanvas(l, t, r, b,
+              [description, modify](HDC dc, PaintManager& m, const RECT& rc, const RECT& p) {
+                CRenderer::RenderImageSpec(dc, &m, rc, p, description, modify);
+              });
   }
   std::wstring File(const std::wstring& path) { return L"file='" + path + L"'"; }
 
@@ -44,7 +45,7 @@ class RendererTest : public test::PixelTest {
 };
 
 TEST_F(RendererTest, ABareNameStretchesTheWholeImageOverTheControl) {
-  DrawSpec(0, 0, 40, 40, quadrants_);
+  DrawDescription(0, 0, 40, 40, quadrants_);
   Paint();
   ExpectPixels({
       {5, 5, 0xFF0000},
@@ -58,9 +59,9 @@ TEST_F(RendererTest, ABareNameStretchesTheWholeImageOverTheControl) {
 TEST_F(RendererTest, SourceAndDestPlaceAPartUnscaledAndTheSourceIsClampedToTheImage) {
   root_->SetBkColor(0xFF000000);
   // The green quadrant at (5, 5), unscaled.
-  DrawSpec(0, 0, 40, 40, File(quadrants_) + L" source='10,0,20,10' dest='5,5,15,15'");
+  DrawDescription(0, 0, 40, 40, File(quadrants_) + L" source='10,0,20,10' dest='5,5,15,15'");
   // 0,10,50,50 is clamped to the image: its lower half, stretched.
-  DrawSpec(50, 0, 90, 40, File(quadrants_) + L" source='0,10,50,50'");
+  DrawDescription(50, 0, 90, 40, File(quadrants_) + L" source='0,10,50,50'");
   Paint();
   ExpectPixels({
       {5, 5, 0x00FF00},
@@ -75,7 +76,7 @@ TEST_F(RendererTest, SourceAndDestPlaceAPartUnscaledAndTheSourceIsClampedToTheIm
 TEST_F(RendererTest, DestIsClippedByTheControl) {
   root_->SetBkColor(0xFF000000);
   // dest 0,0,16,16 in a control 10 wide: the whole image squeezed into 10 x 16.
-  DrawSpec(0, 0, 10, 30, File(quadrants_) + L" dest='0,0,16,16'");
+  DrawDescription(0, 0, 10, 30, File(quadrants_) + L" dest='0,0,16,16'");
   Paint();
   ExpectPixels({
       {2, 2, 0xFF0000},
@@ -90,8 +91,8 @@ TEST_F(RendererTest, AlphaAndTheMagentaMaskLetTheBackgroundThrough) {
   const std::wstring half = MakeImage(L"half.png", 10, 10, [](int, int) { return 0x800000FFu; });
   const std::wstring keyed =
       MakeImage(L"keyed.png", 10, 10, [](int x, int) { return x < 5 ? 0xFFFF00FFu : 0xFFFFFF00u; });
-  DrawSpec(0, 0, 10, 10, half);
-  DrawSpec(20, 0, 30, 10, File(keyed) + L" mask='#FFFF00FF'");
+  DrawDescription(0, 0, 10, 10, half);
+  DrawDescription(20, 0, 30, 10, File(keyed) + L" mask='#FFFF00FF'");
   Paint();
   ExpectPixels({
       {5, 5, 0x7F7FFF},   // half blue over white
@@ -105,8 +106,8 @@ TEST_F(RendererTest, AlphaAndTheMagentaMaskLetTheBackgroundThrough) {
 }
 
 TEST_F(RendererTest, FadeBlendsAnOpaqueImageAndFade256IsInvisible) {
-  DrawSpec(0, 0, 20, 20, File(quadrants_) + L" fade='128'");
-  DrawSpec(30, 0, 50, 20, File(quadrants_) + L" fade='256'");
+  DrawDescription(0, 0, 20, 20, File(quadrants_) + L" fade='128'");
+  DrawDescription(30, 0, 50, 20, File(quadrants_) + L" fade='256'");
   Paint();
   ExpectPixels({
       {5, 5, 0xFF7F7F},
@@ -117,8 +118,8 @@ TEST_F(RendererTest, FadeBlendsAnOpaqueImageAndFade256IsInvisible) {
 
 TEST_F(RendererTest, TheSoftwareBlendMatchesAlphaBlend) {
   const std::wstring half = MakeImage(L"half.png", 10, 10, [](int, int) { return 0x800000FFu; });
-  DrawSpec(0, 0, 20, 20, File(quadrants_) + L" fade='128'");
-  DrawSpec(30, 0, 40, 10, half);
+  DrawDescription(0, 0, 20, 20, File(quadrants_) + L" fade='128'");
+  DrawDescription(30, 0, 40, 10, half);
   BlendApi withoutAlphaBlend = BlendFunctions();
   withoutAlphaBlend.alphaBlend = nullptr;
   ScopedBlendApiOverride missing(withoutAlphaBlend);
@@ -133,8 +134,8 @@ TEST_F(RendererTest, AHoleLeavesTheMiddleUntouched) {
     const int edges = (x / 10 == 1) + (y / 10 == 1);
     return edges == 0 ? kRed : edges == 1 ? kGreen : kBlue;
   });
-  DrawSpec(0, 0, 60, 60, File(grid) + L" corner='10,10,10,10' hole='true'");
-  DrawSpec(62, 0, 122, 60, File(grid) + L" corner='10,10,10,10'");
+  DrawDescription(0, 0, 60, 60, File(grid) + L" corner='10,10,10,10' hole='true'");
+  DrawDescription(62, 0, 122, 60, File(grid) + L" corner='10,10,10,10'");
   Paint();
   ExpectPixels({
       {2, 2, 0xFF0000},
@@ -152,8 +153,8 @@ TEST_F(RendererTest, TilesTheMiddleInFullTilesAndAPartialLastOne) {
   const std::wstring tile = MakeImage(L"tile.png", 20, 10, [](int x, int) {
     return x < 2 || x >= 18 ? 0xFF000000u : 0xFF000000u | (10u * x) << 16;
   });
-  DrawSpec(0, 0, 54, 20, File(tile) + L" corner='2,0,2,0' xtiled='true'");
-  DrawSpec(60, 0, 80, 25, File(tile) + L" source='2,0,18,10' ytiled='true'");
+  DrawDescription(0, 0, 54, 20, File(tile) + L" corner='2,0,2,0' xtiled='true'");
+  DrawDescription(60, 0, 80, 25, File(tile) + L" source='2,0,18,10' ytiled='true'");
   Paint();
   const auto column = [](int c) { return (10u * c) << 16; };
   // The 50-pixel middle: three full tiles and a last one 2 pixels wide.
@@ -175,10 +176,10 @@ TEST_F(RendererTest, PicturesComeFromTheSkinArchiveTheResourcesOrAPath) {
   request.archiveName = L"pictures.zip";
   ASSERT_TRUE(SkinLocation::Process().PrepareForWindow(request));
   ASSERT_NE(SkinLocation::Process().Archive(), nullptr);
-  DrawSpec(0, 0, 10, 10, L"ARCHIVED.PNG");  // archive names match without case
-  DrawSpec(20, 0, 30, 10, L"res='101' restype='PNG'");
-  DrawSpec(40, 0, 50, 10, quadrants_);  // not in the archive: read by its path
-  DrawSpec(60, 0, 70, 10, L"res='archived.png' restype='PNG'");  // not a resource id
+  DrawDescription(0, 0, 10, 10, L"ARCHIVED.PNG");  // archive names match without case
+  DrawDescription(20, 0, 30, 10, L"res='101' restype='PNG'");
+  DrawDescription(40, 0, 50, 10, quadrants_);  // not in the archive: read by its path
+  DrawDescription(60, 0, 70, 10, L"res='archived.png' restype='PNG'");  // not a resource id
   Paint();
   ExpectPixels({
       {5, 5, 0x0080FF},

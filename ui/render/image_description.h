@@ -32,8 +32,8 @@ struct ImageDraw {
 // rectangle `rect`. Values persist from pair to pair and into `modify`; a
 // second "file" (or "res", "restype") draws the image described so far
 // first. The last draw always comes: a malformed text draws what parsed.
-std::vector<ImageDraw> ParseImageSpec(std::wstring_view text, std::wstring_view modify,
-                                      const IntRect& rect);
+std::vector<ImageDraw> ParseImageDescription(std::wstring_view text, std::wstring_view modify,
+                                             const IntRect& rect);
 
 // The resource id of an image name: its leading decimal number, cut to 16
 // bits; nothing when the name doesn't start with a digit.

@@ -1,4 +1,4 @@
-#include "ui/render/image_spec.h"
+#include "ui/render/image_description.h"
 
 #include <algorithm>
 
@@ -11,9 +11,9 @@ bool IsSpaceOrControl(wchar_t c) {
   return c <= L' ';
 }
 
-class SpecParser {
+class DescriptionParser {
  public:
-  SpecParser(const IntRect& rect, std::vector<ImageDraw>& draws, ImageDraw& current)
+  DescriptionParser(const IntRect& rect, std::vector<ImageDraw>& draws, ImageDraw& current)
       : rect_(rect), draws_(draws), current_(current) {}
 
   // One text: pairs of key='value', single blanks between them.
@@ -82,13 +82,13 @@ class SpecParser {
 
 }  // namespace
 
-std::vector<ImageDraw> ParseImageSpec(std::wstring_view text, std::wstring_view modify,
-                                      const IntRect& rect) {
+std::vector<ImageDraw> ParseImageDescription(std::wstring_view text, std::wstring_view modify,
+                                             const IntRect& rect) {
   std::vector<ImageDraw> draws;
   ImageDraw current;
   current.name = text;
   current.dest = rect;
-  SpecParser parser(rect, draws, current);
+  DescriptionParser parser(rect, draws, current);
   parser.Parse(text);
   if (!modify.empty()) parser.Parse(modify);
   draws.push_back(current);

@@ -1,4 +1,4 @@
-#include "ui/render/image_spec.h"
+#include "ui/render/image_description.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@ namespace {
 
 constexpr IntRect kControl = {100, 50, 200, 90};
 
-TEST(ImageSpec, ABareNameDrawsTheWholeImageOverTheControl) {
-  const auto draws = ParseImageSpec(L"background.png", L"", kControl);
+TEST(ImageDescription, ABareNameDrawsTheWholeImageOverTheControl) {
+  const auto draws = ParseImageDescription(L"background.png", L"", kControl);
   ASSERT_EQ(draws.size(), 1u);
   EXPECT_EQ(draws[0].name, L"background.png");
   EXPECT_EQ(draws[0].dest, kControl);
@@ -17,8 +17,8 @@ TEST(ImageSpec, ABareNameDrawsTheWholeImageOverTheControl) {
   EXPECT_FALSE(draws[0].hole || draws[0].tileX || draws[0].tileY);
 }
 
-TEST(ImageSpec, ReadsEveryKey) {
-  const auto draws = ParseImageSpec(
+TEST(ImageDescription, ReadsEveryKey) {
+  const auto draws = ParseImageDescription(
       L"file='btn.png' source='0,0,6,10' dest='66,3,72,13' corner='1,2,3,4' mask='#FFFF00FF' "
       L"fade='128' hole='true' xtiled='true' ytiled='false' unknown='x'",
       L"", kControl);
@@ -35,7 +35,7 @@ TEST(ImageSpec, ReadsEveryKey) {
   EXPECT_FALSE(d.tileY);
 }
 
-TEST(ImageSpec, DestIsClippedToTheControlAndFadeTakenModulo256) {
+TEST(ImageDescription, DestIsClippedToTheControlAndFadeTakenModulo256) {
   const IntRect narrow = {0, 0, 10, 30};
   struct Case {
     const wchar_t* text;
@@ -51,15 +51,15 @@ TEST(ImageSpec, DestIsClippedToTheControlAndFadeTakenModulo256) {
       {L"file='a' fade='x'", narrow, 0},
   };
   for (const auto& c : cases) {
-    const auto draws = ParseImageSpec(c.text, L"", narrow);
+    const auto draws = ParseImageDescription(c.text, L"", narrow);
     ASSERT_EQ(draws.size(), 1u) << c.text;
     EXPECT_EQ(draws[0].dest, c.dest) << c.text;
     EXPECT_EQ(draws[0].fade, c.fade) << c.text;
   }
 }
 
-TEST(ImageSpec, ASecondFileDrawsTheFirstWithTheValuesSetSoFar) {
-  const auto draws = ParseImageSpec(
+TEST(ImageDescription, ASecondFileDrawsTheFirstWithTheValuesSetSoFar) {
+  const auto draws = ParseImageDescription(
       L"file='a.png' fade='100' file='b.png' dest='1,1,5,5' restype='PNG'", L"", kControl);
   ASSERT_EQ(draws.size(), 3u);
   EXPECT_EQ(draws[0].name, L"a.png");
@@ -74,20 +74,20 @@ TEST(ImageSpec, ASecondFileDrawsTheFirstWithTheValuesSetSoFar) {
   EXPECT_EQ(draws[2].resourceType, L"PNG");
 }
 
-TEST(ImageSpec, ResDoesNotCountAsAnImage) {
+TEST(ImageDescription, ResDoesNotCountAsAnImage) {
   // "res" replaces the name without counting: the following "restype" does
   // not draw, the one after it does.
-  const auto draws = ParseImageSpec(L"res='101' restype='PNG' restype='GIF'", L"", kControl);
+  const auto draws = ParseImageDescription(L"res='101' restype='PNG' restype='GIF'", L"", kControl);
   ASSERT_EQ(draws.size(), 2u);
   EXPECT_EQ(draws[0].name, L"101");
   EXPECT_EQ(draws[0].resourceType, L"PNG");
   EXPECT_EQ(draws[1].resourceType, L"GIF");
 }
 
-TEST(ImageSpec, AModifyTextAmendsWithoutDrawingTheImageBefore) {
+TEST(ImageDescription, AModifyTextAmendsWithoutDrawingTheImageBefore) {
   const auto draws =
-      ParseImageSpec(L"file='bar.png' corner='2,2,2,2'",
-                     L"file='other.png' dest='0,0,37,12' source='0,0,37,12'", kControl);
+      ParseImageDescription(L"file='bar.png' corner='2,2,2,2'",
+                            L"file='other.png' dest='0,0,37,12' source='0,0,37,12'", kControl);
   ASSERT_EQ(draws.size(), 1u);
   EXPECT_EQ(draws[0].name, L"other.png");
   EXPECT_EQ(draws[0].corners, (IntRect{2, 2, 2, 2}));
@@ -95,7 +95,7 @@ TEST(ImageSpec, AModifyTextAmendsWithoutDrawingTheImageBefore) {
   EXPECT_EQ(draws[0].source, (IntRect{0, 0, 37, 12}));
 }
 
-TEST(ImageSpec, AMalformedTextDrawsWhatParsed) {
+TEST(ImageDescription, AMalformedTextDrawsWhatParsed) {
   struct Case {
     const wchar_t* text;
     const wchar_t* name;
@@ -111,7 +111,7 @@ TEST(ImageSpec, AMalformedTextDrawsWhatParsed) {
       {L"file='' fade='9'", L"file='' fade='9'", 9},  // an empty value is ignored
   };
   for (const auto& c : cases) {
-    const auto draws = ParseImageSpec(c.text, L"", kControl);
+    const auto draws = ParseImageDescription(c.text, L"", kControl);
     ASSERT_EQ(draws.size(), 1u) << c.text;
     EXPECT_EQ(draws[0].name, c.name) << c.text;
     EXPECT_EQ(draws[0].fade, c.fade) << c.text;
