@@ -1,5 +1,7 @@
 #include "install/package_parameters.h"
 
+#include "install/browser_contract.h"
+
 namespace lumo {
 namespace {
 
@@ -10,14 +12,14 @@ const wchar_t* Flag(bool selected) {
 }  // namespace
 
 std::wstring PackageParameters(const InstallOptions& options) {
-  std::wstring text = L" /InstallPath=" + options.installFolder;
-  text += L" /IsSelectExperiencePlan=";
+  std::wstring text = contract::kInstallPathSwitch + options.installFolder;
+  text += contract::kExperiencePlanSwitch;
   text += Flag(options.experiencePlan);
-  text += L" /IsSelectSetDefaultBrowser=";
+  text += contract::kDefaultBrowserSwitch;
   text += Flag(options.defaultBrowser);
-  text += L" /IsTaskbarShortcut=";
+  text += contract::kTaskbarShortcutSwitch;
   text += Flag(options.taskbarShortcut);
-  text += L" /IsDespktopShortcut=";
+  text += contract::kDesktopShortcutSwitch;
   text += Flag(options.desktopShortcut);
   return text;
 }

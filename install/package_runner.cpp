@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/private_messages.h"
+#include "install/browser_contract.h"
 #include "install/detached_thread.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
@@ -27,7 +28,7 @@ bool RunPackage(const InstallOptions& options) {
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-  info.lpVerb = L"runas";
+  info.lpVerb = contract::kPackageVerb;
   info.lpFile = PackagePath.c_str();
   info.lpParameters = parameters.c_str();
   info.nShow = SW_HIDE;

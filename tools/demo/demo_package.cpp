@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "install/browser_contract.h"
 #include "tools/demo/demo_receipt.h"
 #include "tools/demo/package_switches.h"
 
@@ -38,12 +39,12 @@ bool ExtractBrowser(const std::wstring& target) {
 
 bool WriteLaunchCommand(const std::wstring& browser) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, L"SOFTWARE\\LumoGameBrowser", 0, nullptr, 0, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, lumo::contract::kLaunchCommandKeys[0], 0, nullptr, 0,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     return false;
   }
   const std::wstring command = L"\"" + browser + L"\"";
-  const LONG result = RegSetValueExW(key, L"InstallerSuccessLaunchCmdLine", 0, REG_SZ,
+  const LONG result = RegSetValueExW(key, lumo::contract::kLaunchCommandValue, 0, REG_SZ,
                                      reinterpret_cast<const BYTE*>(command.c_str()),
                                      static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
@@ -89,7 +90,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     receipt.Save(L"package-receipt.txt");
     return 3;
   }
-  const std::wstring browser = switches.installPath + L"\\Nebrix.exe";
+  const std::wstring browser = switches.installPath + lumo::contract::kBrowserProgramSuffix;
   SHCreateDirectoryExW(nullptr, switches.installPath.c_str(), nullptr);
   receipt.Add(L"install path", switches.installPath);
   receipt.AddFlag(L"experience plan", switches.experiencePlan);

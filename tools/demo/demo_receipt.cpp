@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tools/text/utf8_text.h"
+
 namespace lumo::demo {
 
 void Receipt::Add(const std::wstring& name, const std::wstring& value) {
@@ -11,11 +13,7 @@ void Receipt::Add(const std::wstring& name, const std::wstring& value) {
 }
 
 bool Receipt::Save(const std::wstring& path) const {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text_.data(), static_cast<int>(text_.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text_.data(), static_cast<int>(text_.size()), utf8.data(), size,
-                      nullptr, nullptr);
+  const std::string utf8 = tools::Utf8(text_);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

@@ -1,11 +1,13 @@
 #include "tools/demo/package_switches.h"
 
+#include "install/browser_contract.h"
+
 namespace lumo::demo {
 namespace {
 
-constexpr const wchar_t* kFlagSwitches[] = {L" /IsSelectExperiencePlan=",
-                                            L" /IsSelectSetDefaultBrowser=",
-                                            L" /IsTaskbarShortcut=", L" /IsDespktopShortcut="};
+constexpr const wchar_t* kFlagSwitches[] = {
+    contract::kExperiencePlanSwitch, contract::kDefaultBrowserSwitch,
+    contract::kTaskbarShortcutSwitch, contract::kDesktopShortcutSwitch};
 
 // Reads `name` followed by "0" or "1" at `at`, moving `at` past it.
 bool ReadFlag(const std::wstring& text, std::size_t& at, const std::wstring& name, bool& flag) {
@@ -19,7 +21,7 @@ bool ReadFlag(const std::wstring& text, std::size_t& at, const std::wstring& nam
 }  // namespace
 
 bool ParsePackageSwitches(const std::wstring& commandLine, PackageSwitches& switches) {
-  const std::wstring pathSwitch = L" /InstallPath=";
+  const std::wstring pathSwitch = contract::kInstallPathSwitch;
   const std::size_t start = commandLine.find(pathSwitch);
   if (start == std::wstring::npos) return false;
   const std::size_t pathBegin = start + pathSwitch.size();

@@ -22,29 +22,22 @@
 #include "install/download_worker.h"
 #include "install/package_path.h"
 #include "tools/headless/headless_window.h"
+#include "tools/text/utf8_text.h"
 
 namespace {
-
-std::string Narrow(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), size, nullptr, nullptr);
-  narrow.resize(narrow.size() - 1);
-  return narrow;
-}
 
 bool ParseArguments(int argc, wchar_t** argv, lumo::ServiceHosts& hosts,
                     lumo::InstallOptions& options, std::wstring& pathText) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring name = argv[i];
     if (i + 1 < argc && name == L"--config-host") {
-      hosts.configuration = Narrow(argv[++i]);
+      hosts.configuration = lumo::tools::Utf8(argv[++i]);
     } else if (i + 1 < argc && name == L"--temp-folder") {
       // The program's own TMP and TEMP, which the temporary-folder query reads.
       SetEnvironmentVariableW(L"TMP", argv[++i]);
       SetEnvironmentVariableW(L"TEMP", argv[i]);
     } else if (i + 1 < argc && name == L"--stats-host") {
-      hosts.statistics = Narrow(argv[++i]);
+      hosts.statistics = lumo::tools::Utf8(argv[++i]);
     } else if (i + 1 < argc && name == L"--options" && std::wstring(argv[i + 1]).size() == 4) {
       const std::wstring flags = argv[++i];
       options.experiencePlan = flags[0] == L'1';
@@ -81,6 +74,6 @@ int wmain(int argc, wchar_t** argv) {
        i < 100 && GetFileAttributesW(lumo::PackagePath.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
     Sleep(50);
   }
-  std::printf("package path %s\n", Narrow(lumo::PackagePath).c_str());
+  std::printf("package path %s\n", lumo::tools::Utf8(lumo::PackagePath).c_str());
   return exitCode;
 }

@@ -7,24 +7,18 @@
 #include "install/download_worker.h"
 #include "install/file_system.h"
 #include "install/package_runner.h"
+#include "tools/text/utf8_text.h"
 
 namespace lumo::headless {
 namespace {
+
+using tools::Utf8;
 
 // The user's clicks on the pages that end an installation, posted so that
 // they come after the transition that showed the page.
 constexpr UINT kClickOpen = WM_APP + 1;
 constexpr UINT kClickErrorOk = WM_APP + 2;
 constexpr UINT kClickFailedOk = WM_APP + 3;
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                      nullptr, nullptr);
-  return narrow;
-}
 
 const char* PageName(Page page) {
   static const char* const kNames[] = {"MainPage",   "CustomPage",       "DownloadPage",
