@@ -215,6 +215,12 @@ void PaintManager::OnContextMenu(POINT point) {
   click_ = nullptr;
 }
 
+void PaintManager::ReleaseMouseCapture() {
+  if (!mouseCaptured_) return;
+  mouseCaptured_ = false;
+  if (GetCapture() == window_) ReleaseCapture();
+}
+
 void PaintManager::OnMouseWheel(POINT point, CControlUI* control, WPARAM wParam, LPARAM lParam) {
   if (!control) return;
   const WPARAM direction = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? SB_LINEDOWN : SB_LINEUP;
