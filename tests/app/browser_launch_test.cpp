@@ -12,10 +12,12 @@
 namespace lumo {
 namespace {
 
-// The file's bytes as UTF-16 text; "" if it can't be read.
+// The file's bytes as UTF-16 text; "" if it can't be read. Every sharing is
+// allowed: the record appears by a rename whose handle may still be open.
 std::wstring ReadText(const std::wstring& path) {
-  FileHandle file(
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
   if (!file) return L"";
   wchar_t text[4096];
   DWORD bytes = 0;

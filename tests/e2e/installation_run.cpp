@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -63,9 +65,13 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
              Quote(settings.installFolder) + " 2>&1";
   InstallationRun run;
   FILE* output = popen(command.c_str(), "r");
-  if (output == nullptr) return run;
+  if (output == nullptr) {
+    run.output = std::string("popen: ") + std::strerror(errno);
+    return run;
+  }
   char line[4096];
   while (std::fgets(line, sizeof line, output) != nullptr) {
+    run.output += line;
     std::string text(line);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     const std::string packagePrefix = "package path ";
@@ -76,7 +82,11 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
     }
   }
   const int status = pclose(output);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (WIFEXITED(status)) {
+    run.exitCode = WEXITSTATUS(status);
+  } else if (WIFSIGNALED(status)) {
+    run.exitCode = 128 + WTERMSIG(status);
+  }
   return run;
 }
 

@@ -302,6 +302,8 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   settings.installFolder = "C:\\lumo e2e\\case " + std::to_string(GetParam()) + "\\LumoGameBrowser";
   const InstallationRun run = RunHeadlessInstallation(settings);
   server.Stop();
+  SCOPED_TRACE("the driver's output, exit code " + std::to_string(run.exitCode) + ":\n" +
+               run.output);
 
   ASSERT_GE(run.messages.size(), c.ending.size());
   const std::vector<std::string> ending(run.messages.end() - static_cast<long>(c.ending.size()),
