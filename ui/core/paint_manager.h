@@ -182,8 +182,6 @@ class PaintManager {
   void OnMouseLeave();
   void OnButtonPress(UINT message, CControlUI* control, POINT point, WPARAM wParam, LPARAM lParam);
   void OnButtonUp(POINT point, WPARAM wParam, LPARAM lParam);
-  // Ends the press's mouse capture, if it holds one.
-  void ReleaseMouseCapture();
   void OnContextMenu(POINT point);
   void OnMouseWheel(POINT point, CControlUI* control, WPARAM wParam, LPARAM lParam);
   bool OnSetCursor(WPARAM wParam, LPARAM lParam, LRESULT& result);
