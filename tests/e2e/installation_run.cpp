@@ -26,6 +26,9 @@ std::string Quote(const std::string& text) {
 std::string Win64Tree() {
   return LUMO_WIN64_TREE;
 }
+std::string HeadlessInstallation() {
+  return Win64Tree() + "/tools/headless/headless_install.exe";
+}
 std::string CertificateFolder() {
   return Win64Tree() + "/deployment";
 }
@@ -54,7 +57,8 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   std::string command;
   for (const auto& [name, value] : settings.environment) command += name + "=" + Quote(value) + " ";
   command += Quote(Win64Tree() + "/wine-run") + " " +
-             Quote(Win64Tree() + "/tools/headless/headless_install.exe") + " --config-host " +
+             Quote(settings.program.empty() ? HeadlessInstallation() : settings.program) +
+             " --config-host " +
              Quote(settings.configurationHost) + " --stats-host " + Quote(settings.statisticsHost) +
              " --options " + settings.options + " " +
              (settings.temporaryFolder.empty()

@@ -15,6 +15,7 @@ struct InstallationRun {
 };
 
 struct RunSettings {
+  std::string program;  // a Linux path; "" for the 64-bit tree's headless installation
   std::string configurationHost;
   std::string statisticsHost;
   std::string options = "1111";  // experience plan, default browser, taskbar, desktop
@@ -43,6 +44,7 @@ class DesktopShell {
 
 // Paths of the 64-bit tree and its wine prefix.
 std::string Win64Tree();
+std::string HeadlessInstallation();
 std::string CertificateFolder();
 // The Linux path of a Windows path on drive C: of the test prefix.
 std::string PrefixPath(const std::string& windowsPath);

@@ -5,7 +5,7 @@
 namespace lumo {
 namespace {
 
-TEST(ChoosePackageUrl, FollowsTheReadingRules) {
+TEST(ChoosePackage, FollowsTheReadingRulesForTheUrl) {
   struct Case {
     const char* what;
     std::string reply;
@@ -59,8 +59,59 @@ TEST(ChoosePackageUrl, FollowsTheReadingRules) {
       {"nested past the reader's limit", std::string(5000, '[') + std::string(5000, ']'), "", ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChoosePackageUrl(c.reply, c.version), c.url) << c.what;
+    EXPECT_EQ(ChoosePackage(c.reply, c.version).url, c.url) << c.what;
   }
+}
+
+// The digest comes from the entry that gave the URL, whichever that is.
+TEST(ChoosePackage, TakesTheDigestOfTheChosenEntry) {
+  using Kind = PackageDigest::Kind;
+  const std::string lower(64, 'a');
+  const std::string upper(64, 'A');
+  const std::string mixed = "00FFaa" + std::string(58, '0');
+  struct Case {
+    const char* what;
+    std::string entries;
+    Kind kind;
+    std::uint8_t first = 0;
+  };
+  const Case cases[] = {
+      {"none", R"({"status":1,"files":"D"})", Kind::kNone},
+      {"lower case", R"({"status":1,"files":"D","sha256":")" + lower + ""}", Kind::kSha256, 0xaa},
+      {"upper case", R"({"status":1,"files":"D","sha256":")" + upper + ""}", Kind::kSha256, 0xaa},
+      {"mixed case", R"({"status":1,"files":"D","sha256":")" + mixed + ""}", Kind::kSha256, 0x00},
+      {"63 digits", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + ""}",
+       Kind::kMalformed},
+      {"65 digits", R"({"status":1,"files":"D","sha256":")" + lower + "a"}", Kind::kMalformed},
+      {"not hexadecimal", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + "g"}",
+       Kind::kMalformed},
+      {"blank inside", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + " "}",
+       Kind::kMalformed},
+      {"empty", R"({"status":1,"files":"D","sha256":""})", Kind::kMalformed},
+      {"null", R"({"status":1,"files":"D","sha256":null})", Kind::kMalformed},
+      {"number", R"({"status":1,"files":"D","sha256":12})", Kind::kMalformed},
+      {"the version entry's, not the default's",
+       R"({"status":1,"files":"D","sha256":")" + upper + R"("},{"status":0,"version":"1","files":"V"})",
+       Kind::kNone},
+      {"the default's when the version entry has no files",
+       R"({"status":1,"files":"D","sha256":")" + upper + R"("},{"status":0,"version":"1","sha256":1})",
+       Kind::kSha256, 0xaa},
+      {"the later default's",
+       R"({"status":1,"files":"A","sha256":")" + upper + R"("},{"status":1,"files":"B"})",
+       Kind::kNone},
+  };
+  for (const auto& c : cases) {
+    const PackageChoice choice = ChoosePackage("[" + c.entries + "]", "1");
+    EXPECT_EQ(choice.digest.kind, c.kind) << c.what;
+    if (c.kind == Kind::kSha256) {
+      EXPECT_EQ(choice.digest.sha256[0], c.first) << c.what;
+      EXPECT_EQ(choice.digest.sha256[31], c.first == 0xaa ? 0xaa : 0x00) << c.what;
+    }
+  }
+  const PackageChoice mixedCase = ChoosePackage(
+      R"([{"status":1,"files":"D","sha256":")" + mixed + ""}]", "");
+  EXPECT_EQ(mixedCase.digest.sha256[1], 0xff);
+  EXPECT_EQ(mixedCase.digest.sha256[2], 0xaa);
 }
 
 }  // namespace

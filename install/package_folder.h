@@ -1,0 +1,21 @@
+// The folder the package is downloaded into. The temporary folder is
+// writable by every process of the user, and the package runs elevated: a
+// link planted at a predictable name would make the installer overwrite
+// another file, a DLL planted beside the package would run elevated. So the
+// package gets a new folder with an unpredictable name that only
+// Administrators and SYSTEM can open.
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// Creates the folder under the temporary folder and sets PackageFolder and
+// PackagePath (the folder, "\", the current second in decimal, ".exe").
+// False, with both left as they were, when the temporary folder is unknown
+// or no new folder can be made. The folder's owner is Administrators, its
+// DACL protected (nothing inherited) and granting full access to
+// Administrators and SYSTEM only, inherited by the package file.
+bool CreatePackageFolder();
+
+}  // namespace lumo
