@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/private_messages.h"
 #include "install/configuration_reply.h"
 #include "install/detached_thread.h"
 #include "install/file_system.h"
@@ -14,7 +13,11 @@
 #include "install/package_folder.h"
 #include "install/package_lock.h"
 #include "install/package_path.h"
+<<<<<<< HEAD
 #include "install/request_url.h"
+=======
+#include "install/private_messages.h"
+>>>>>>> mends
 #include "install/transfer_rules.h"
 #include "report/machine_report.h"
 

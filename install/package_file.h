@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "common/scoped_handle.h"
 #include "install/configuration_reply.h"
-#include "install/scoped_handle.h"
 
 namespace lumo {
 
