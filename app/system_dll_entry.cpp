@@ -47,8 +47,9 @@ FARPROC WINAPI LoadDelayedFromSystemFolder(unsigned notification, PDelayLoadInfo
 
 }  // namespace
 
-// Consulted by the C runtime's delay-load helper before it loads a DLL.
-extern "C" PfnDliHook __pfnDliNotifyHook2 = LoadDelayedFromSystemFolder;
+// Consulted by the C runtime's delay-load helper before it loads a DLL
+// (declared by <delayimp.h>).
+PfnDliHook __pfnDliNotifyHook2 = LoadDelayedFromSystemFolder;
 
 #ifdef __i386__
 #define LUMO_ENTRY __attribute__((force_align_arg_pointer))

@@ -9,12 +9,14 @@
 #     restricts the DLL search to System32 before the C runtime starts, and
 #     loads the delayed DLLs from there.
 
+# The non-known system DLLs the installer's code and its libraries use (the
+# native tree's tests plant DLLs of these names).
+set(LUMO_DELAY_LOADED_DLLS bcrypt comctl32 crypt32 gdiplus iphlpapi version wininet)
+
 if(NOT WIN32)
   return()
 endif()
 
-# The non-known system DLLs the installer's code and its libraries use.
-set(LUMO_DELAY_LOADED_DLLS bcrypt comctl32 crypt32 gdiplus iphlpapi version wininet)
 set(LUMO_DELAY_IMPORT_DIR ${CMAKE_BINARY_DIR}/delay-import)
 
 set(delay_libraries)

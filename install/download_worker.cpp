@@ -13,11 +13,8 @@
 #include "install/package_folder.h"
 #include "install/package_lock.h"
 #include "install/package_path.h"
-<<<<<<< HEAD
-#include "install/request_url.h"
-=======
 #include "install/private_messages.h"
->>>>>>> mends
+#include "install/request_url.h"
 #include "install/transfer_rules.h"
 #include "report/machine_report.h"
 

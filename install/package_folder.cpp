@@ -5,7 +5,6 @@
 #include <sddl.h>
 
 #include <ctime>
-#include <memory>
 
 #include "install/package_path.h"
 
@@ -14,11 +13,6 @@ namespace {
 
 constexpr wchar_t kFolderSecurity[] = L"O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
 constexpr int kAttempts = 16;
-
-struct LocalFreeDeleter {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
-using SecurityDescriptor = std::unique_ptr<void, LocalFreeDeleter>;
 
 std::wstring TemporaryFolder() {
   wchar_t folder[MAX_PATH + 1] = {};
@@ -45,15 +39,20 @@ std::wstring UnpredictableName() {
 
 }  // namespace
 
+SecurityDescriptor PackageFolderSecurity() {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(kFolderSecurity, SDDL_REVISION_1,
+                                                            &descriptor, nullptr)) {
+    return nullptr;
+  }
+  return SecurityDescriptor(descriptor);
+}
+
 bool CreatePackageFolder() {
   const std::wstring temporary = TemporaryFolder();
   if (temporary.empty()) return false;
-  PSECURITY_DESCRIPTOR raw = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(kFolderSecurity, SDDL_REVISION_1,
-                                                            &raw, nullptr)) {
-    return false;
-  }
-  const SecurityDescriptor descriptor(raw);
+  const SecurityDescriptor descriptor = PackageFolderSecurity();
+  if (!descriptor) return false;
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor.get(), FALSE};
   // Whatever stands at a name already (a folder, a file, a link) was not
   // made here: never use it, draw another name.

@@ -55,7 +55,11 @@ bool FileExists(const std::string& path) {
 
 InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   std::string command;
+  if (settings.fileSizeLimit > 0) command += "trap '' XFSZ; ";  // a failing write, not a signal
   for (const auto& [name, value] : settings.environment) command += name + "=" + Quote(value) + " ";
+  if (settings.fileSizeLimit > 0) {
+    command += "prlimit --fsize=" + std::to_string(settings.fileSizeLimit) + " ";
+  }
   command += Quote(Win64Tree() + "/wine-run") + " " +
              Quote(settings.program.empty() ? HeadlessInstallation() : settings.program) +
              " --config-host " +
@@ -70,6 +74,7 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   if (output == nullptr) return run;
   char line[4096];
   while (std::fgets(line, sizeof line, output) != nullptr) {
+    run.output += line;
     std::string text(line);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     const std::string packagePrefix = "package path ";

@@ -12,6 +12,7 @@ struct InstallationRun {
   std::vector<std::string> messages;  // "WM_DOWNLOAD_PROGRESS 13", ... in arrival order
   std::string packagePath;            // the Windows path the download used
   int exitCode = -1;
+  std::string output;  // everything the driver printed
 };
 
 struct RunSettings {
@@ -22,6 +23,8 @@ struct RunSettings {
   std::string installFolder;     // a Windows path
   std::string temporaryFolder;   // TMP and TEMP of the installation, if not ""
   std::map<std::string, std::string> environment;
+  // Above 0, a write that would make a file larger fails, as on a full disk.
+  std::size_t fileSizeLimit = 0;
 };
 
 InstallationRun RunHeadlessInstallation(const RunSettings& settings);

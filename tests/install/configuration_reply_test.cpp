@@ -63,55 +63,69 @@ TEST(ChoosePackage, FollowsTheReadingRulesForTheUrl) {
   }
 }
 
+// A default entry whose "sha256" is the given JSON value.
+std::string DefaultWithDigest(const std::string& value) {
+  return R"({"status":1,"files":"D","sha256":)" + value + "}";
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
 // The digest comes from the entry that gave the URL, whichever that is.
 TEST(ChoosePackage, TakesTheDigestOfTheChosenEntry) {
   using Kind = PackageDigest::Kind;
   const std::string lower(64, 'a');
   const std::string upper(64, 'A');
-  const std::string mixed = "00FFaa" + std::string(58, '0');
   struct Case {
     const char* what;
     std::string entries;
     Kind kind;
-    std::uint8_t first = 0;
   };
   const Case cases[] = {
       {"none", R"({"status":1,"files":"D"})", Kind::kNone},
-      {"lower case", R"({"status":1,"files":"D","sha256":")" + lower + ""}", Kind::kSha256, 0xaa},
-      {"upper case", R"({"status":1,"files":"D","sha256":")" + upper + ""}", Kind::kSha256, 0xaa},
-      {"mixed case", R"({"status":1,"files":"D","sha256":")" + mixed + ""}", Kind::kSha256, 0x00},
-      {"63 digits", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + ""}",
-       Kind::kMalformed},
-      {"65 digits", R"({"status":1,"files":"D","sha256":")" + lower + "a"}", Kind::kMalformed},
-      {"not hexadecimal", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + "g"}",
-       Kind::kMalformed},
-      {"blank inside", R"({"status":1,"files":"D","sha256":")" + lower.substr(1) + " "}",
-       Kind::kMalformed},
-      {"empty", R"({"status":1,"files":"D","sha256":""})", Kind::kMalformed},
-      {"null", R"({"status":1,"files":"D","sha256":null})", Kind::kMalformed},
-      {"number", R"({"status":1,"files":"D","sha256":12})", Kind::kMalformed},
+      {"lower case", DefaultWithDigest(Quoted(lower)), Kind::kSha256},
+      {"upper case", DefaultWithDigest(Quoted(upper)), Kind::kSha256},
+      {"63 digits", DefaultWithDigest(Quoted(lower.substr(1))), Kind::kMalformed},
+      {"65 digits", DefaultWithDigest(Quoted(lower + "a")), Kind::kMalformed},
+      {"not hexadecimal", DefaultWithDigest(Quoted(lower.substr(1) + "g")), Kind::kMalformed},
+      {"blank inside", DefaultWithDigest(Quoted(lower.substr(1) + " ")), Kind::kMalformed},
+      {"empty", DefaultWithDigest(Quoted("")), Kind::kMalformed},
+      {"null", DefaultWithDigest("null"), Kind::kMalformed},
+      {"number", DefaultWithDigest("12"), Kind::kMalformed},
       {"the version entry's, not the default's",
-       R"({"status":1,"files":"D","sha256":")" + upper + R"("},{"status":0,"version":"1","files":"V"})",
+       DefaultWithDigest(Quoted(upper)) + R"(,{"status":0,"version":"1","files":"V"})",
        Kind::kNone},
       {"the default's when the version entry has no files",
-       R"({"status":1,"files":"D","sha256":")" + upper + R"("},{"status":0,"version":"1","sha256":1})",
-       Kind::kSha256, 0xaa},
-      {"the later default's",
-       R"({"status":1,"files":"A","sha256":")" + upper + R"("},{"status":1,"files":"B"})",
+       DefaultWithDigest(Quoted(upper)) + R"(,{"status":0,"version":"1","sha256":1})",
+       Kind::kSha256},
+      {"the later default's", DefaultWithDigest(Quoted(upper)) + R"(,{"status":1,"files":"B"})",
        Kind::kNone},
   };
+  std::array<std::uint8_t, 32> allAa;
+  allAa.fill(0xaa);
   for (const auto& c : cases) {
     const PackageChoice choice = ChoosePackage("[" + c.entries + "]", "1");
     EXPECT_EQ(choice.digest.kind, c.kind) << c.what;
     if (c.kind == Kind::kSha256) {
-      EXPECT_EQ(choice.digest.sha256[0], c.first) << c.what;
-      EXPECT_EQ(choice.digest.sha256[31], c.first == 0xaa ? 0xaa : 0x00) << c.what;
+      EXPECT_EQ(choice.digest.sha256, allAa) << c.what;
     }
   }
-  const PackageChoice mixedCase = ChoosePackage(
-      R"([{"status":1,"files":"D","sha256":")" + mixed + ""}]", "");
-  EXPECT_EQ(mixedCase.digest.sha256[1], 0xff);
-  EXPECT_EQ(mixedCase.digest.sha256[2], 0xaa);
+}
+
+TEST(ChoosePackage, ReadsTheDigestsBytesInOrder) {
+  std::string text;
+  for (int i = 0; i < 32; ++i) {
+    text += "0123456789abcDEF"[i % 16];
+    text += "fEDcba9876543210"[i % 16];
+  }
+  const PackageDigest digest = ChoosePackage("[" + DefaultWithDigest(Quoted(text)) + "]", "").digest;
+  ASSERT_EQ(digest.kind, PackageDigest::Kind::kSha256);
+  EXPECT_EQ(digest.sha256[0], 0x0f);
+  EXPECT_EQ(digest.sha256[1], 0x1e);
+  EXPECT_EQ(digest.sha256[10], 0xa5);
+  EXPECT_EQ(digest.sha256[15], 0xf0);
+  EXPECT_EQ(digest.sha256[31], 0xf0);
 }
 
 }  // namespace

@@ -64,9 +64,8 @@ TEST(PackageFile, NeverReplacesWhatStandsAtItsName) {
 }
 
 // SHA-256 of "MZ package": printf 'MZ package' | sha256sum
-PackageDigest Sha256Of(const char* hex) {
-  return ChoosePackage(std::string(R"([{"status":1,"files":"u","sha256":")") + hex + ""}]", "")
-      .digest;
+PackageDigest Sha256Of(const std::string& hex) {
+  return ChoosePackage(R"([{"status":1,"files":"u","sha256":")" + hex + "\"}]", "").digest;
 }
 const char kRightDigest[] = "3616e1e05dd92c8865de5be713e88b95055943eb9daa6df4f2b4a4bedceb12a2";
 
@@ -79,7 +78,7 @@ TEST(PackageFile, RemovesItselfUnlessSealed) {
   };
   const Case cases[] = {
       {"written, never sealed", PackageDigest(), false},
-      {"other bytes than the digest says", Sha256Of(std::string(64, '0').c_str()), true},
+      {"other bytes than the digest says", Sha256Of(std::string(64, '0')), true},
   };
   for (const auto& c : cases) {
     TempFolder folder;
@@ -89,7 +88,9 @@ TEST(PackageFile, RemovesItselfUnlessSealed) {
       ASSERT_TRUE(file.Create(path, c.expected)) << c.what;
       ASSERT_TRUE(file.Write("MZ package", 10)) << c.what;
       FileHandle lock;
-      if (c.seal) EXPECT_FALSE(file.Seal(lock)) << c.what;
+      if (c.seal) {
+        EXPECT_FALSE(file.Seal(lock)) << c.what;
+      }
     }
     EXPECT_FALSE(test::FileExists(path)) << c.what;
   }
@@ -107,7 +108,7 @@ TEST(PackageFile, SealsOnlyTheBytesTheDigestNames) {
     FileHandle lock;
     {
       PackageFile file;
-      ASSERT_TRUE(file.Create(path, Sha256Of(digest.c_str())));
+      ASSERT_TRUE(file.Create(path, Sha256Of(digest)));
       ASSERT_TRUE(file.Write("MZ ", 3));
       ASSERT_TRUE(file.Write("package", 7));
       EXPECT_TRUE(file.Seal(lock)) << digest;

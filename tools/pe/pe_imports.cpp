@@ -8,26 +8,16 @@ namespace {
 constexpr std::uint16_t kPe32 = 0x10b;
 constexpr std::uint16_t kPe32Plus = 0x20b;
 constexpr std::uint32_t kImportDirectory = 1;
-constexpr std::uint32_t kDelayImportDirectory = 13;
 constexpr std::size_t kImportDescriptorSize = 20;
-constexpr std::size_t kDelayDescriptorSize = 32;
 constexpr std::size_t kLongestName = 260;
 
 class Image {
  public:
   explicit Image(const std::string& bytes) : bytes_(bytes) {}
 
-  bool Read(std::size_t offset, std::size_t size, std::uint64_t& value) const {
-    if (offset > bytes_.size() || size > bytes_.size() - offset) return false;
-    value = 0;
-    for (std::size_t i = size; i > 0; --i) {
-      value = value << 8 | static_cast<unsigned char>(bytes_[offset + i - 1]);
-    }
-    return true;
-  }
+  // Little-endian numbers; `ok` turns false for one that leaves the file.
   std::uint32_t U32(std::size_t offset, bool& ok) const { return static_cast<std::uint32_t>(Get(offset, 4, ok)); }
   std::uint16_t U16(std::size_t offset, bool& ok) const { return static_cast<std::uint16_t>(Get(offset, 2, ok)); }
-  std::uint64_t U64(std::size_t offset, bool& ok) const { return Get(offset, 8, ok); }
 
   // Headers: false unless they are those of a PE image and lie in the file.
   bool ReadHeaders() {
@@ -40,7 +30,6 @@ class Image {
     sections_ = optional + U16(coff + 16, ok);
     const std::uint16_t magic = U16(optional, ok);
     if (!ok || (magic != kPe32 && magic != kPe32Plus)) return false;
-    imageBase_ = magic == kPe32 ? U32(optional + 28, ok) : U64(optional + 24, ok);
     directoryCount_ = U32(optional + (magic == kPe32 ? 92 : 108), ok);
     directories_ = optional + (magic == kPe32 ? 96 : 112);
     return ok && directories_ + 8 * static_cast<std::uint64_t>(directoryCount_) <= sections_ &&
@@ -84,12 +73,16 @@ class Image {
     return false;
   }
 
-  std::uint64_t imageBase() const { return imageBase_; }
-
  private:
   std::uint64_t Get(std::size_t offset, std::size_t size, bool& ok) const {
+    if (offset > bytes_.size() || size > bytes_.size() - offset) {
+      ok = false;
+      return 0;
+    }
     std::uint64_t value = 0;
-    if (!Read(offset, size, value)) ok = false;
+    for (std::size_t i = size; i > 0; --i) {
+      value = value << 8 | static_cast<unsigned char>(bytes_[offset + i - 1]);
+    }
     return value;
   }
 
@@ -98,50 +91,26 @@ class Image {
   std::size_t sections_ = 0;
   std::size_t directories_ = 0;
   std::uint32_t directoryCount_ = 0;
-  std::uint64_t imageBase_ = 0;
 };
 
-// Descriptors follow one another until one whose name field is zero.
-template <typename NameOf>
-bool ReadDescriptors(const Image& image, std::uint32_t directory, std::size_t size,
-                     NameOf nameOf, std::vector<std::string>& names) {
+}  // namespace
+
+bool ReadImports(const std::string& bytes, std::vector<std::string>& names) {
+  Image image(bytes);
+  if (!image.ReadHeaders()) return false;
+  names.clear();
   std::size_t at = 0;
-  if (!image.Directory(directory, at)) return true;  // no such directory
-  for (;; at += size) {
+  if (!image.Directory(kImportDirectory, at)) return true;  // imports nothing
+  // Descriptors follow one another until one whose name field is zero.
+  for (;; at += kImportDescriptorSize) {
     bool ok = true;
-    std::uint64_t rva = 0;
-    if (!nameOf(at, rva, ok) || !ok) return false;
+    const std::uint32_t rva = image.U32(at + 12, ok);
+    if (!ok) return false;
     if (rva == 0) return true;
     std::string name;
     if (!image.Name(rva, name)) return false;
     names.push_back(name);
   }
-}
-
-}  // namespace
-
-bool ReadImports(const std::string& bytes, Imports& imports) {
-  Image image(bytes);
-  if (!image.ReadHeaders()) return false;
-  imports = Imports();
-  const auto importName = [&](std::size_t at, std::uint64_t& rva, bool& ok) {
-    rva = image.U32(at + 12, ok);
-    return true;
-  };
-  // Delay descriptors hold relative addresses when bit 0 of their attributes
-  // is set, and virtual addresses in the old form.
-  const auto delayName = [&](std::size_t at, std::uint64_t& rva, bool& ok) {
-    const std::uint32_t attributes = image.U32(at, ok);
-    rva = image.U32(at + 4, ok);
-    if (rva == 0 || (attributes & 1) != 0) return true;
-    if (rva < image.imageBase()) return false;
-    rva -= image.imageBase();
-    return true;
-  };
-  return ReadDescriptors(image, kImportDirectory, kImportDescriptorSize, importName,
-                         imports.loaded) &&
-         ReadDescriptors(image, kDelayImportDirectory, kDelayDescriptorSize, delayName,
-                         imports.delayed);
 }
 
 }  // namespace lumo::pe

@@ -1,8 +1,8 @@
-// Reading which DLLs a Windows program imports, from the bytes of its file:
-// the import directory (DLLs the loader resolves before the program starts)
-// and the delay-import directory (DLLs loaded on first use). Platform-neutral,
-// for the build's report and the tests; every offset is checked against the
-// file.
+// Reading which DLLs a Windows program imports in the ordinary way, from the
+// bytes of its file: the import directory, whose DLLs the loader resolves
+// before the program starts. (mingw-w64's delay imports leave no directory
+// entry; they show as absent from this list.) Platform-neutral, for the
+// build's report and the tests; every offset is checked against the file.
 #pragma once
 
 #include <string>
@@ -10,13 +10,8 @@
 
 namespace lumo::pe {
 
-struct Imports {
-  std::vector<std::string> loaded;   // in the order of the import directory
-  std::vector<std::string> delayed;  // in the order of the delay-import directory
-};
-
-// False when `image` is not a PE32 or PE32+ image whose import directories
-// and names lie inside it.
-bool ReadImports(const std::string& image, Imports& imports);
+// False when `image` is not a PE32 or PE32+ image whose import directory and
+// names lie inside it; otherwise `names` holds the DLLs in directory order.
+bool ReadImports(const std::string& image, std::vector<std::string>& names);
 
 }  // namespace lumo::pe
