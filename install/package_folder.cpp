@@ -25,8 +25,8 @@ std::wstring TemporaryFolder() {
 // source fails.
 std::wstring UnpredictableName() {
   unsigned char bytes[16];
-  if (!BCRYPT_SUCCESS(BCryptGenRandom(nullptr, bytes, sizeof bytes,
-                                      BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
+  if (!BCRYPT_SUCCESS(
+          BCryptGenRandom(nullptr, bytes, sizeof bytes, BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
     return std::wstring();
   }
   std::wstring name = L"lumo-";
@@ -62,8 +62,8 @@ bool CreatePackageFolder() {
     const std::wstring folder = temporary + name;
     if (CreateDirectoryW(folder.c_str(), &attributes)) {
       PackageFolder = folder;
-      PackagePath = folder + L"\\" + std::to_wstring(static_cast<long long>(std::time(nullptr))) +
-                    L".exe";
+      PackagePath =
+          folder + L"\\" + std::to_wstring(static_cast<long long>(std::time(nullptr))) + L".exe";
       return true;
     }
     if (GetLastError() != ERROR_ALREADY_EXISTS) return false;

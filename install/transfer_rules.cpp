@@ -6,8 +6,7 @@ namespace lumo {
 
 int DownloadPercent(std::uint32_t received, std::uint32_t announced) {
   if (announced == 0) return 0;
-  const double percent =
-      static_cast<double>(received) * 100.0 / static_cast<double>(announced);
+  const double percent = static_cast<double>(received) * 100.0 / static_cast<double>(announced);
   // A server that announces a few bytes and sends megabytes must not push
   // the quotient past what an int holds.
   constexpr int kMost = std::numeric_limits<int>::max();

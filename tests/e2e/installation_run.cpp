@@ -62,9 +62,8 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   }
   command += Quote(Win64Tree() + "/wine-run") + " " +
              Quote(settings.program.empty() ? HeadlessInstallation() : settings.program) +
-             " --config-host " +
-             Quote(settings.configurationHost) + " --stats-host " + Quote(settings.statisticsHost) +
-             " --options " + settings.options + " " +
+             " --config-host " + Quote(settings.configurationHost) + " --stats-host " +
+             Quote(settings.statisticsHost) + " --options " + settings.options + " " +
              (settings.temporaryFolder.empty()
                   ? std::string()
                   : "--temp-folder " + Quote(settings.temporaryFolder) + " ") +

@@ -317,8 +317,9 @@ std::map<std::string, std::string> Contents(const std::string& folder) {
   std::map<std::string, std::string> contents;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     const std::string name = entry.path().filename();
-    contents[name] = entry.is_symlink() ? "-> " + std::filesystem::read_symlink(entry.path()).string()
-                                        : ReadFile(entry.path());
+    contents[name] = entry.is_symlink()
+                         ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                         : ReadFile(entry.path());
   }
   return contents;
 }

@@ -119,7 +119,8 @@ TEST(ChoosePackage, ReadsTheDigestsBytesInOrder) {
     text += "0123456789abcDEF"[i % 16];
     text += "fEDcba9876543210"[i % 16];
   }
-  const PackageDigest digest = ChoosePackage("[" + DefaultWithDigest(Quoted(text)) + "]", "").digest;
+  const PackageDigest digest =
+      ChoosePackage("[" + DefaultWithDigest(Quoted(text)) + "]", "").digest;
   ASSERT_EQ(digest.kind, PackageDigest::Kind::kSha256);
   EXPECT_EQ(digest.sha256[0], 0x0f);
   EXPECT_EQ(digest.sha256[1], 0x1e);

@@ -63,10 +63,11 @@ TEST(PackageFile, NeverReplacesWhatStandsAtItsName) {
   EXPECT_EQ(Contents(path), "an older file");
 }
 
-// SHA-256 of "MZ package": printf 'MZ package' | sha256sum
+// The digest a configuration entry names as its "sha256".
 PackageDigest Sha256Of(const std::string& hex) {
   return ChoosePackage(R"([{"status":1,"files":"u","sha256":")" + hex + "\"}]", "").digest;
 }
+// printf 'MZ package' | sha256sum
 const char kRightDigest[] = "3616e1e05dd92c8865de5be713e88b95055943eb9daa6df4f2b4a4bedceb12a2";
 
 // However the file ends unsealed, it is gone afterwards.

@@ -30,15 +30,15 @@ TEST(RequestUrl, IsTheWholeUrlWhateverItsLength) {
       {L"a", 443, L"/", L"https://a/"},
       {L"localhost", 48443, L"/package/lumo-package.exe",
        L"https://localhost:48443/package/lumo-package.exe"},
-      {L"downloads.lumobrowser.com", 443, longPath, L"https://downloads.lumobrowser.com" + longPath},
+      {L"downloads.lumobrowser.com", 443, longPath,
+       L"https://downloads.lumobrowser.com" + longPath},
   };
   for (const auto& c : cases) {
     const InternetHandle connection(InternetConnectW(internet.get(), c.host, c.port, nullptr,
                                                      nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     ASSERT_TRUE(connection);
-    const InternetHandle request(HttpOpenRequestW(connection.get(), L"GET", c.path.c_str(),
-                                                  nullptr, nullptr, nullptr,
-                                                  INTERNET_FLAG_SECURE, 0));
+    const InternetHandle request(HttpOpenRequestW(connection.get(), L"GET", c.path.c_str(), nullptr,
+                                                  nullptr, nullptr, INTERNET_FLAG_SECURE, 0));
     ASSERT_TRUE(request);
     EXPECT_EQ(Narrow(RequestUrl(request.get())), Narrow(c.url));
   }

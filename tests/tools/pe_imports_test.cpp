@@ -46,8 +46,8 @@ TEST(ProgramImports, AreKnownDllsOrDelayed) {
 // caught.
 TEST(ProgramImports, AnOrdinaryImportOfAnUnknownDllIsCaught) {
   std::vector<std::string> imports;
-  ASSERT_TRUE(ReadImports(
-      ReadFile(LUMO_WIN64_TREE "/tests/e2e/planted/planted_import_probe.exe"), imports));
+  ASSERT_TRUE(ReadImports(ReadFile(LUMO_WIN64_TREE "/tests/e2e/planted/planted_import_probe.exe"),
+                          imports));
   ASSERT_TRUE(Contains(imports, "version.dll"));
   EXPECT_FALSE(IsKnownDll("version.dll"));
 }
@@ -68,8 +68,8 @@ TEST(ProgramImports, ACutOrDamagedFileIsNeverReadPastItsEnd) {
   const std::string program = ReadFile(LUMO_WIN64_TREE "/tools/headless/headless_install.exe");
   ASSERT_GT(program.size(), 4096u);
   std::vector<std::string> imports;
-  for (std::size_t length : {std::size_t{0}, std::size_t{2}, std::size_t{0x40}, std::size_t{0x100},
-                             std::size_t{1024}}) {
+  for (std::size_t length :
+       {std::size_t{0}, std::size_t{2}, std::size_t{0x40}, std::size_t{0x100}, std::size_t{1024}}) {
     EXPECT_FALSE(ReadImports(program.substr(0, length), imports)) << length;
   }
   for (std::size_t length = 4096; length < program.size(); length += program.size() / 97) {

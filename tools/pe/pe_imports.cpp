@@ -16,8 +16,12 @@ class Image {
   explicit Image(const std::string& bytes) : bytes_(bytes) {}
 
   // Little-endian numbers; `ok` turns false for one that leaves the file.
-  std::uint32_t U32(std::size_t offset, bool& ok) const { return static_cast<std::uint32_t>(Get(offset, 4, ok)); }
-  std::uint16_t U16(std::size_t offset, bool& ok) const { return static_cast<std::uint16_t>(Get(offset, 2, ok)); }
+  std::uint32_t U32(std::size_t offset, bool& ok) const {
+    return static_cast<std::uint32_t>(Get(offset, 4, ok));
+  }
+  std::uint16_t U16(std::size_t offset, bool& ok) const {
+    return static_cast<std::uint16_t>(Get(offset, 2, ok));
+  }
 
   // Headers: false unless they are those of a PE image and lie in the file.
   bool ReadHeaders() {
