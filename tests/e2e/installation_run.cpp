@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -70,7 +72,10 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
              Quote(settings.installFolder) + " 2>&1";
   InstallationRun run;
   FILE* output = popen(command.c_str(), "r");
-  if (output == nullptr) return run;
+  if (output == nullptr) {
+    run.output = std::string("popen: ") + std::strerror(errno);
+    return run;
+  }
   char line[4096];
   while (std::fgets(line, sizeof line, output) != nullptr) {
     run.output += line;
@@ -84,7 +89,11 @@ InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
     }
   }
   const int status = pclose(output);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (WIFEXITED(status)) {
+    run.exitCode = WEXITSTATUS(status);
+  } else if (WIFSIGNALED(status)) {
+    run.exitCode = 128 + WTERMSIG(status);
+  }
   return run;
 }
 

@@ -11,8 +11,8 @@ namespace lumo::e2e {
 struct InstallationRun {
   std::vector<std::string> messages;  // "WM_DOWNLOAD_PROGRESS 13", ... in arrival order
   std::string packagePath;            // the Windows path the download used
-  int exitCode = -1;
-  std::string output;  // everything the driver printed
+  std::string output;                 // everything the driver and wine printed
+  int exitCode = -1;                  // 128 + the signal when one ended it
 };
 
 struct RunSettings {

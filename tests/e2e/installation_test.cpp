@@ -384,11 +384,13 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   settings.installFolder = caseFolder + "\\LumoGameBrowser";
   const InstallationRun run = RunHeadlessInstallation(settings);
   server.Stop();
+  SCOPED_TRACE("the driver's output, exit code " + std::to_string(run.exitCode) + ":\n" +
+               run.output);
 
-  ASSERT_GE(run.messages.size(), c.ending.size()) << run.output;
+  ASSERT_GE(run.messages.size(), c.ending.size());
   const std::vector<std::string> ending(run.messages.end() - static_cast<long>(c.ending.size()),
                                         run.messages.end());
-  EXPECT_EQ(ending, c.ending) << run.output;
+  EXPECT_EQ(ending, c.ending);
   ExpectProgress(run.messages, c.progress);
   EXPECT_EQ(server.PackageRequests(), c.requested);
   const std::vector<std::string> reports = server.StatisticsLog();
@@ -399,7 +401,7 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   // After success, a failed download or a failed run alike, the package and
   // its folder are gone, and whatever was planted is as it was.
   if (ownTemporary) {
-    EXPECT_EQ(Contents(PrefixPath(settings.temporaryFolder)), planted) << run.output;
+    EXPECT_EQ(Contents(PrefixPath(settings.temporaryFolder)), planted);
     if (c.plantAtOldNames) {
       EXPECT_EQ(ReadFile(PrefixPath(caseFolder + "\\victim.txt")), "victim");
     }

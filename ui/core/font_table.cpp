@@ -51,6 +51,9 @@ FontTable::FontTable() {
   description.underline = logical.lfUnderline != 0;
   description.italic = logical.lfItalic != 0;
   default_ = MakeRecord(logical, description, nullptr);
+  // Out of GDI objects: a record without a font, so text is drawn in the
+  // device context's own font.
+  if (!default_) default_ = std::make_unique<FontRecord>();
 }
 
 HFONT FontTable::Register(const FontDescription& description, HDC dc) {

@@ -60,20 +60,20 @@ PaintManager::~PaintManager() {
   optionGroups_.Clear();
   defaultAttributes_.Clear();
   buffer_.Drop();
-  if (windowDc_) ReleaseDC(window_, windowDc_);
   ManagerRegistry::Remove(this);
 }
 
 void PaintManager::AttachWindow(HWND window) {
-  if (windowDc_) ReleaseDC(window_, windowDc_);
   window_ = window;
-  windowDc_ = GetDC(window);
+  windowDc_ = ScopedWindowDc(window);
   ManagerRegistry::Add(this);
 }
 
 bool PaintManager::SetRoot(CControlUI* root) {
   SetFocusedControl(nullptr);
   key_ = hover_ = click_ = nullptr;
+  ReleaseMouseCapture();
+  tooltip_.Hide();
   if (root_) {
     overlays_.clear();
     QueueForDeletion(root_.release());
@@ -125,15 +125,26 @@ void PaintManager::SendNotification(CControlUI* sender, const wchar_t* type, WPA
       if (!listener(notification)) break;
     }
   }
-  // By index: a listener may add or remove window listeners.
-  for (size_t i = 0; i < listeners_.size(); ++i) listeners_[i]->OnNotification(notification);
+  // The listeners registered now, each once: one that is removed meanwhile
+  // leaves an empty slot (it may be gone before its turn), swept when the
+  // outermost delivery ends; one added meanwhile waits for the next.
+  ++deliveries_;
+  const size_t count = listeners_.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (listeners_[i]) listeners_[i]->OnNotification(notification);
+  }
+  if (--deliveries_ == 0) RemoveItem(listeners_, static_cast<INotifyUI*>(nullptr));
 }
 
 void PaintManager::AddListener(INotifyUI* listener) {
   AddOnce(listeners_, listener);
 }
 void PaintManager::RemoveListener(INotifyUI* listener) {
-  RemoveItem(listeners_, listener);
+  if (deliveries_ > 0) {
+    std::replace(listeners_.begin(), listeners_.end(), listener, static_cast<INotifyUI*>(nullptr));
+  } else {
+    RemoveItem(listeners_, listener);
+  }
 }
 void PaintManager::AddMessageHook(IMessageFilterUI* filter) {
   AddOnce(hooks_, filter);
@@ -169,13 +180,20 @@ void PaintManager::QueueForDeletion(CControlUI* control) {
 
 void PaintManager::ForgetControl(CControlUI* control) {
   if (key_ == control) key_ = nullptr;
-  if (hover_ == control) hover_ = nullptr;
-  if (click_ == control) click_ = nullptr;
+  if (hover_ == control) {
+    hover_ = nullptr;
+    tooltip_.Hide();
+  }
+  if (click_ == control) {
+    click_ = nullptr;
+    ReleaseMouseCapture();
+  }
   if (focus_ == control) focus_ = nullptr;
   RemoveItem(overlays_, control);
   timers_.RemoveControl(control, window_);
-  CControlUI** named = names_.Find(control->GetName());
-  if (named && *named == control) names_.Remove(control->GetName());
+  // Under every name: the control may have been renamed since it was
+  // registered.
+  names_.RemoveIf([control](std::wstring_view, CControlUI* named) { return named == control; });
   // A deleted option must not stay in its group, where selecting another
   // option would reach it.
   optionGroups_.RemoveIf([control](std::wstring_view, std::vector<CControlUI*>& members) {

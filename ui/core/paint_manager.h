@@ -23,6 +23,7 @@
 #include "ui/core/tooltip.h"
 #include "ui/core/ui_event.h"
 #include "ui/core/ui_notification.h"
+#include "ui/render/gdi_handles.h"
 #include "ui/render/image_entry.h"
 
 namespace Veneer {
@@ -60,7 +61,7 @@ class PaintManager {
   // --- Window and tree ---
   void AttachWindow(HWND window);
   HWND GetWindow() const { return window_; }
-  HDC GetWindowDC() const { return windowDc_; }
+  HDC GetWindowDC() const { return windowDc_.get(); }
   // Takes ownership of `root` and initialises the tree; the previous root is
   // queued for deletion. False without a root.
   bool SetRoot(CControlUI* root);
@@ -174,6 +175,8 @@ class PaintManager {
   void OnMouseLeave();
   void OnButtonPress(UINT message, CControlUI* control, POINT point, WPARAM wParam, LPARAM lParam);
   void OnButtonUp(POINT point, WPARAM wParam, LPARAM lParam);
+  // Ends the press's mouse capture, if it holds one.
+  void ReleaseMouseCapture();
   void OnContextMenu(POINT point);
   void OnMouseWheel(POINT point, CControlUI* control, WPARAM wParam, LPARAM lParam);
   bool OnSetCursor(WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -196,7 +199,7 @@ class PaintManager {
 
   HWND window_ = nullptr;
   BYTE opacity_ = 255;
-  HDC windowDc_ = nullptr;
+  ScopedWindowDc windowDc_;
   BackBuffer buffer_;
   Tooltip tooltip_;
   GdiplusSession gdiplus_;
@@ -221,6 +224,7 @@ class PaintManager {
   bool mouseCaptured_ = false;
   bool virtualWindows_ = false;
   std::vector<INotifyUI*> listeners_;
+  int deliveries_ = 0;  // notifications being delivered to listeners_
   TimerTable timers_;
   std::vector<IMessageFilterUI*> earlyHooks_;
   std::vector<IMessageFilterUI*> hooks_;

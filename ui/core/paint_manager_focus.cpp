@@ -75,7 +75,7 @@ bool IsAncestorOrSelf(HWND ancestor, HWND window) {
 }  // namespace
 
 void PaintManager::SetFocusedControl(CControlUI* control) {
-  if (GetFocus() != window_ && control != focus_) ::SetFocus(window_);
+  if (window_ && GetFocus() != window_ && control != focus_) ::SetFocus(window_);
   if (control == focus_) return;
   EndFocus(control);
   if (!control || control->GetManager() != this || !control->IsVisible() || !control->IsEnabled()) {
@@ -116,7 +116,7 @@ CControlUI* PaintManager::NextTabStop(CControlUI* from, bool forward) {
 void PaintManager::MoveFocus(bool forward) {
   if (layoutDue_ && forward) {
     focusDue_ = true;
-    InvalidateRect(window_, nullptr, FALSE);
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
     return;
   }
   if (CControlUI* next = NextTabStop(focus_, forward)) SetFocusedControl(next);
@@ -124,7 +124,7 @@ void PaintManager::MoveFocus(bool forward) {
 }
 
 void PaintManager::RefocusAfterLayout(CControlUI* control) {
-  ::SetFocus(window_);
+  if (window_) ::SetFocus(window_);
   if (!control || !root_) return;
   EndFocus(nullptr);
   focus_ = nullptr;

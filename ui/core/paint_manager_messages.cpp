@@ -200,19 +200,23 @@ void PaintManager::OnButtonPress(UINT message, CControlUI* control, POINT point,
 
 void PaintManager::OnButtonUp(POINT point, WPARAM wParam, LPARAM lParam) {
   if (!click_) return;
-  ReleaseCapture();
-  mouseCaptured_ = false;
+  ReleaseMouseCapture();
   Send(click_, UiEventType::ButtonUp, point, LOWORD(wParam), wParam, lParam);
   click_ = nullptr;
 }
 
 void PaintManager::OnContextMenu(POINT point) {
   if (!click_) return;
-  ReleaseCapture();
-  mouseCaptured_ = false;
+  ReleaseMouseCapture();
   Send(click_, UiEventType::ContextMenu, point, CurrentKeyState(), 0,
        reinterpret_cast<LPARAM>(click_));
   click_ = nullptr;
+}
+
+void PaintManager::ReleaseMouseCapture() {
+  if (!mouseCaptured_) return;
+  mouseCaptured_ = false;
+  if (GetCapture() == window_) ReleaseCapture();
 }
 
 void PaintManager::OnMouseWheel(POINT point, CControlUI* control, WPARAM wParam, LPARAM lParam) {

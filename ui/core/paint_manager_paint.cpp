@@ -75,7 +75,7 @@ void PaintManager::PaintTree(HDC dc, const RECT& area) {
   if (offscreenPainting_) {
     RECT client;
     GetClientRect(window_, &client);
-    if (!buffer_.Ensure(windowDc_, {client.right, client.bottom})) return;
+    if (!buffer_.Ensure(windowDc_.get(), {client.right, client.bottom})) return;
     target = buffer_.dc();
   }
   const int saved = SaveDC(target);

@@ -24,24 +24,24 @@ void Measure(FontRecord& record, HDC windowDc) {
 }  // namespace
 
 HFONT PaintManager::RegisterFont(const FontDescription& description) {
-  return fonts_.Register(description, windowDc_);
+  return fonts_.Register(description, windowDc_.get());
 }
 
 bool PaintManager::SetStandardFont(const FontDescription& description) {
-  return fonts_.SetStandard(description, windowDc_);
+  return fonts_.SetStandard(description, windowDc_.get());
 }
 
 const FontRecord& PaintManager::DefaultFont() {
   PaintManager& root = ResourceRoot();
   FontRecord& record = root.fonts_.Default();
-  Measure(record, root.windowDc_);
+  Measure(record, root.windowDc_.get());
   return record;
 }
 
 const FontRecord& PaintManager::FontRecordOf(int index) {
   FontRecord* record = fonts_.At(index);
   if (!record) return DefaultFont();
-  Measure(*record, windowDc_);
+  Measure(*record, windowDc_.get());
   return *record;
 }
 
@@ -55,7 +55,7 @@ HFONT PaintManager::FindFont(const FontDescription& description) {
 const FontRecord& PaintManager::FontRecordOf(HFONT font) {
   for (PaintManager* manager = this; manager; manager = manager->resourceParent_) {
     if (FontRecord* record = manager->fonts_.Of(font)) {
-      Measure(*record, manager->windowDc_);
+      Measure(*record, manager->windowDc_.get());
       return *record;
     }
   }

@@ -73,14 +73,15 @@ TimerRecord* TimerTable::RecordOf(CControlUI* control, HWND window, UINT localId
 
 // The next id of the cycle that no record of the window holds, so that a
 // window with many timers never gives two of them one Win32 timer. Id 0 is
-// skipped: SetTimer's answer to it can't be told from failure.
+// skipped, because SetTimer's answer to it can't be told from failure, and
+// so is the shake's id, whose ticks would reach a control.
 UINT_PTR TimerTable::NextWin32Id(HWND window) {
   for (UINT_PTR tries = 0; tries < kWin32IdCycle; ++tries) {
     nextId_ = (nextId_ + 1) % kWin32IdCycle;
     const bool taken = std::any_of(records_.begin(), records_.end(), [&](const TimerRecord& r) {
       return r.window == window && r.win32Id == nextId_;
     });
-    if (nextId_ != 0 && !taken) return nextId_;
+    if (nextId_ != 0 && nextId_ != kShakeTimerId && !taken) return nextId_;
   }
   return 0;
 }

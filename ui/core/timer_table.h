@@ -11,6 +11,10 @@ namespace Veneer {
 
 class CControlUI;
 
+// The Win32 timer the window base's attention shake runs on a manager's
+// window: control timers never get its id.
+constexpr UINT_PTR kShakeTimerId = 10;
+
 struct TimerRecord {
   CControlUI* control = nullptr;
   UINT localId = 0;  // the control's own id

@@ -19,9 +19,27 @@ HWND CWindowWnd::Create(HWND parent, const wchar_t* title, DWORD style, DWORD ex
                         int width, int height) {
   const bool registered = SuperclassName() ? RegisterSuperclass() : RegisterWindowClass();
   if (!registered) return nullptr;
-  hwnd_ = CreateWindowExW(exStyle, WindowClassName(), title, style, x, y, width, height, parent,
-                          nullptr, ModuleInstance(), this);
-  return hwnd_;
+  // The handle is stored at WM_NCCREATE. Not here: a window that fails half
+  // way is destroyed before CreateWindowExW returns, and its object may
+  // delete itself then.
+  return CreateWindowExW(exStyle, WindowClassName(), title, style, x, y, width, height, parent,
+                         nullptr, ModuleInstance(), this);
+}
+
+// A window that outlives its object is unbound first, so that none of its
+// messages reaches the object any more, and then destroyed.
+CWindowWnd::~CWindowWnd() {
+  if (!hwnd_) return;
+  const HWND window = hwnd_;
+  hwnd_ = nullptr;
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+  // The binding's kind is no longer known here, where the object has lost
+  // its derived part: undo whichever points to it.
+  if (GetPropW(window, kObjectProperty) == this) RemovePropW(window, kObjectProperty);
+  if (GetWindowLongPtrW(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  }
+  DestroyWindow(window);
 }
 
 bool CWindowWnd::RegisterWindowClass() {

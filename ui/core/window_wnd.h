@@ -41,7 +41,9 @@ class CWindowWnd {
   virtual void OnWindowDestroyed(HWND window);
 
  public:
-  virtual ~CWindowWnd() = default;
+  // Destroys a window that is still there, without routing its last
+  // messages to this object.
+  virtual ~CWindowWnd();
 
  protected:
   LRESULT CallPreviousProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cwctype>
 
+#include "ui/markup/code_page_text.h"
 #include "ui/markup/platform_text.h"
 
 namespace Veneer {
@@ -22,14 +23,25 @@ bool SystemIsAlnum(XmlChar unit) {
 }
 
 bool SystemToAnsi(const XmlChar* text, size_t length, size_t maxBytes, std::string* out) {
+  return ToCodePage(GetACP(), text, length, maxBytes, out);
+}
+
+bool ToCodePage(UINT codePage, const XmlChar* text, size_t length, size_t maxBytes,
+                std::string* out) {
   out->clear();
   if (length == 0) return true;
   if (length > INT_MAX || maxBytes > INT_MAX) return false;
   out->resize(maxBytes);
-  // No best fit: a character the code page lacks becomes "?", never a look-alike.
-  const int written =
-      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, static_cast<int>(length), out->data(),
-                          static_cast<int>(maxBytes), nullptr, nullptr);
+  const auto convert = [&](DWORD flags) {
+    return WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), out->data(),
+                               static_cast<int>(maxBytes), nullptr, nullptr);
+  };
+  // No best fit: a character the code page lacks becomes "?", never a
+  // look-alike. UTF-8 lacks none, and it refuses the flag, as do some other
+  // code pages.
+  const DWORD noBestFit = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  int written = convert(noBestFit);
+  if (written == 0 && noBestFit != 0 && GetLastError() == ERROR_INVALID_FLAGS) written = convert(0);
   out->resize(written > 0 ? static_cast<size_t>(written) : 0);
   return written > 0;
 }

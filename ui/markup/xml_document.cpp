@@ -62,10 +62,16 @@ bool CXmlDocument::LoadUtf8(const void* bytes, size_t size) {
 
 bool CXmlDocument::Parse() {
   SetError("", nullptr);
-  elements_.reserve(kFirstCapacity);
-  elements_.push_back({});  // record 0: "no element"
   XmlParseError error;
-  if (ParseXml(text_.get(), &elements_, &error)) return true;
+  try {
+    elements_.reserve(kFirstCapacity);
+    elements_.push_back({});  // record 0: "no element"
+    if (ParseXml(text_.get(), &elements_, &error)) return true;
+  } catch (const std::bad_alloc&) {
+    // The element table grows with the document: one that can't grow fails
+    // the load as a text that can't be copied does.
+    error = {"Out of memory", nullptr};
+  }
   SetError(error.message, error.location);  // copies from the text: before Release
   Release();
   return false;

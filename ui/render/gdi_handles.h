@@ -28,20 +28,37 @@ using ScopedPen = lumo::ScopedHandle<GdiObjectTraits<HPEN>>;
 using ScopedRegion = lumo::ScopedHandle<GdiObjectTraits<HRGN>>;
 using ScopedMemoryDc = lumo::ScopedHandle<MemoryDcTraits>;
 
-// A device context of a window, released with it.
+// A device context of a window (of the screen for no window), released
+// with it. Move-only; a default one holds none.
 class ScopedWindowDc {
  public:
+  ScopedWindowDc() = default;
   explicit ScopedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~ScopedWindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
+  ~ScopedWindowDc() { Release(); }
   ScopedWindowDc(const ScopedWindowDc&) = delete;
   ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+  ScopedWindowDc(ScopedWindowDc&& other) noexcept : window_(other.window_), dc_(other.dc_) {
+    other.dc_ = nullptr;
+  }
+  ScopedWindowDc& operator=(ScopedWindowDc&& other) noexcept {
+    if (this != &other) {
+      Release();
+      window_ = other.window_;
+      dc_ = other.dc_;
+      other.dc_ = nullptr;
+    }
+    return *this;
+  }
   HDC get() const { return dc_; }
 
  private:
-  HWND window_;
-  HDC dc_;
+  void Release() {
+    if (dc_) ReleaseDC(window_, dc_);
+    dc_ = nullptr;
+  }
+
+  HWND window_ = nullptr;
+  HDC dc_ = nullptr;
 };
 
 // Selects an object into a device context until the scope ends.

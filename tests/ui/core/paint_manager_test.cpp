@@ -2,8 +2,10 @@
 // the controls and the listeners.
 #include "ui/core/paint_manager.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/ui/support/test_container.h"
@@ -128,6 +130,14 @@ TEST_F(PaintManagerTest, FindsControlsByNameTheLaterOneWinningAndForgetsDeletedO
   EXPECT_EQ(manager().FindControlByName(L"twin"), nullptr);
 }
 
+TEST_F(PaintManagerTest, ARenamedControlIsForgottenUnderTheNameItWasRegisteredWith) {
+  RecordingControl* renamed = Add(L"old name", 0, 0, 10, 10);
+  Show();
+  renamed->SetName(L"new name");
+  root_->RemoveChild(renamed);
+  EXPECT_EQ(manager().FindControlByName(L"old name"), nullptr);  // not the freed control
+}
+
 TEST_F(PaintManagerTest, AClickOnAControlWithMouseFalseGoesToTheControlBelow) {
   RecordingControl* below = Add(L"below", 0, 0, 100, 100);
   RecordingControl* above = Add(L"above", 20, 20, 80, 80);
@@ -160,6 +170,27 @@ TEST_F(PaintManagerTest, TheButtonUpGoesToTheControlThatWasPressed) {
   EXPECT_EQ(other->Count(UiEventType::MouseMove), 0);
   EXPECT_EQ(other->Count(UiEventType::MouseEnter), 1);
   EXPECT_EQ(other->Count(UiEventType::ButtonUp), 0);
+}
+
+TEST_F(PaintManagerTest, ThePressEndsItsCaptureWhenThePressedControlOrTheTreeGoes) {
+  const struct {
+    const char* name;
+    std::function<void(RecordingControl* pressed)> end;
+  } endings[] = {
+      {"the pressed control is deleted",
+       [&](RecordingControl* pressed) { root_->RemoveChild(pressed); }},
+      {"a new root is set", [&](RecordingControl*) { window_.SetRoot(new TestContainer); }},
+  };
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.name);
+    root_ = new TestContainer(L"root");
+    RecordingControl* pressed = Add(L"pressed", 0, 0, 50, 50);
+    Show();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    ASSERT_EQ(GetCapture(), window_.hwnd());
+    ending.end(pressed);
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
 }
 
 TEST_F(PaintManagerTest, MovingAcrossControlsSendsLeaveAndEnterAtOnce) {
@@ -358,6 +389,15 @@ TEST_F(PaintManagerTest, ADeletedControlsTimersStop) {
   EXPECT_FALSE(manager().StopTimer(doomed, 1));
 }
 
+TEST_F(PaintManagerTest, ControlTimersNeverGetTheShakeTimersId) {
+  RecordingControl* control = Add(L"ticking", 0, 0, 10, 10);
+  Show();
+  // More timers than there are Win32 ids for them: every free id is taken.
+  for (UINT id = 1; id <= 240; ++id) manager().StartTimer(control, id, 100000);
+  Send(WM_TIMER, kShakeTimerId);
+  EXPECT_EQ(control->Count(UiEventType::Timer), 0);
+}
+
 TEST_F(PaintManagerTest, AControlListenerReturningFalseStopsOnlyTheControlsListeners) {
   RecordingControl* control = Add(L"talker", 0, 0, 10, 10);
   Show();
@@ -404,6 +444,47 @@ TEST_F(PaintManagerTest, NotificationsAreReentrant) {
   manager().RemoveListener(&chain);
 }
 
+// A window listener that removes a listener (itself, by default) when it
+// hears a notification.
+class RemovingListener : public NotificationLog {
+ public:
+  RemovingListener(PaintManager& manager, INotifyUI* removed = nullptr)
+      : manager_(manager), removed_(removed ? removed : this) {}
+  void OnNotification(UiNotification& n) override {
+    NotificationLog::OnNotification(n);
+    manager_.RemoveListener(removed_);
+  }
+
+ private:
+  PaintManager& manager_;
+  INotifyUI* removed_;
+};
+
+TEST_F(PaintManagerTest, ListenersRemovedDuringANotificationLeaveTheOthersToHearIt) {
+  RecordingControl* control = Add(L"talker", 0, 0, 10, 10);
+  Show();
+  manager().RemoveListener(&log_);
+  log_.entries.clear();
+  NotificationLog last, removed;
+  RemovingListener leaving(manager());
+  RemovingListener remover(manager(), &removed);
+  for (INotifyUI* listener : std::vector<INotifyUI*>{&leaving, &log_, &remover, &removed, &last}) {
+    manager().AddListener(listener);
+  }
+  manager().SendNotification(control, Notify::kClick);
+  EXPECT_EQ(leaving.entries, (Log{L"click:talker"}));
+  EXPECT_EQ(log_.entries, (Log{L"click:talker"}));
+  EXPECT_TRUE(removed.entries.empty());  // removed before its turn: it may be gone
+  EXPECT_EQ(last.entries, (Log{L"click:talker"}));
+  manager().SendNotification(control, Notify::kSelectChanged);
+  EXPECT_EQ(leaving.entries.size(), 1u);
+  EXPECT_EQ(log_.entries.back(), L"selectchanged:talker");
+  EXPECT_EQ(last.entries.back(), L"selectchanged:talker");
+  for (INotifyUI* listener : std::vector<INotifyUI*>{&log_, &remover, &last}) {
+    manager().RemoveListener(listener);
+  }
+}
+
 TEST_F(PaintManagerTest, QueuedControlsAreDeletedAtTheCleanupMessage) {
   RecordingControl* focused = Add(L"focused", 0, 0, 10, 10, TabStop);
   Show();
@@ -422,6 +503,45 @@ TEST_F(PaintManagerTest, QueuedControlsAreDeletedAtTheCleanupMessage) {
   test::PumpMessages(20);
   EXPECT_EQ(manager().FindControlByName(L"focused"), nullptr);
   EXPECT_EQ(manager().FindControlByName(L"new root"), manager().GetRoot());
+}
+
+// The tooltip window the manager of `owner` made, or nullptr.
+HWND TooltipOf(HWND owner) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w;
+       w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
+    if (GetWindow(w, GW_OWNER) == owner) return w;
+  }
+  return nullptr;
+}
+
+TEST_F(PaintManagerTest, TheTooltipGoesWithItsHoveredControl) {
+  RecordingControl* tipped = Add(L"tipped", 0, 0, 50, 50);
+  tipped->SetTooltip(L"a tip");
+  Show();
+  Send(WM_MOUSEMOVE, 0, At(10, 10));
+  Send(WM_MOUSEHOVER, 0, At(10, 10));
+  const HWND tooltip = TooltipOf(window_.hwnd());
+  ASSERT_NE(tooltip, nullptr);
+  ASSERT_TRUE(IsWindowVisible(tooltip));
+  root_->RemoveChild(tipped);
+  EXPECT_FALSE(IsWindowVisible(tooltip));
+}
+
+TEST_F(PaintManagerTest, AManagerWithoutAWindowLeavesTheOtherWindowsAlone) {
+  Show();
+  SetFocus(window_.hwnd());
+  ASSERT_EQ(GetFocus(), window_.hwnd());
+  window_.PaintNow();
+  PaintManager windowless;
+  auto* tree = new TestContainer(L"tree");
+  auto* stop = tree->Add(new RecordingControl(L"stop", TabStop));
+  windowless.SetRoot(tree);  // a layout is due: a forward move waits for a paint
+  windowless.MoveFocus(true);
+  windowless.SetFocusedControl(stop);
+  windowless.RefocusAfterLayout(stop);
+  EXPECT_EQ(GetFocus(), window_.hwnd());
+  RECT update;
+  EXPECT_FALSE(GetUpdateRect(window_.hwnd(), &update, FALSE));  // nothing invalidated
 }
 
 TEST_F(PaintManagerTest, FontsFallBackToTheLastStandardFont) {
@@ -495,6 +615,28 @@ TEST_F(PaintManagerTest, AnswersSizeLimitsAndReflectsChildWindowMessages) {
   NMHDR header = {hwnd, 1, 0};
   EXPECT_EQ(Send(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0x204E);
   DestroyWindow(hwnd);
+}
+
+// With every GDI object of the process in use, a new manager can't create
+// its default font; it still has a default font record to fall back to.
+TEST(PaintManagerOutOfGdiObjects, StillHasADefaultFontRecord) {
+  LOGFONTW logical = {};
+  logical.lfHeight = -12;
+  std::vector<ScopedFont> fonts;
+  while (fonts.size() < 200000) {
+    const HFONT font = CreateFontIndirectW(&logical);
+    if (!font) break;
+    fonts.emplace_back(font);
+  }
+  ASSERT_LT(fonts.size(), 200000u) << "no limit of GDI objects reached";
+  {
+    PaintManager manager;
+    EXPECT_EQ(manager.DefaultFont().font.get(), nullptr);
+    EXPECT_EQ(manager.GetFont(-1), nullptr);
+  }
+  fonts.clear();
+  PaintManager manager;
+  EXPECT_NE(manager.DefaultFont().font.get(), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace Veneer {
@@ -69,6 +73,52 @@ TEST(CWindowWnd, SuperclassKeepsTheSystemBehaviourAndBindsThroughAProperty) {
   DestroyWindow(hwnd);
   EXPECT_EQ(edit.destroyed, hwnd);
   EXPECT_EQ(edit.propertyAtDestroy, nullptr);
+}
+
+// A window object that refuses its creation at WM_CREATE and deletes itself
+// when the half-made window is destroyed, as windows that own themselves do.
+// Its storage outlives it, filled with a mark, so a write after the
+// deletion shows.
+class SelfDeletingWindow : public CWindowWnd {
+ public:
+  static void* operator new(size_t size) {
+    EXPECT_LE(size, sizeof(storage));
+    return storage;
+  }
+  static void operator delete(void*) { std::memset(storage, kMark, sizeof(storage)); }
+  static bool StorageIsMarked() {
+    return std::all_of(std::begin(storage), std::end(storage),
+                       [](unsigned char byte) { return byte == kMark; });
+  }
+
+ protected:
+  const wchar_t* WindowClassName() const override { return L"VeneerRefusingWindow"; }
+  LRESULT RouteWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CREATE) return -1;
+    return CWindowWnd::RouteWindowMessage(message, wParam, lParam);
+  }
+  void OnWindowDestroyed(HWND) override { delete this; }
+
+ private:
+  static constexpr unsigned char kMark = 0xA5;
+  alignas(std::max_align_t) static unsigned char storage[256];
+};
+alignas(std::max_align_t) unsigned char SelfDeletingWindow::storage[256];
+
+TEST(CWindowWnd, AnObjectDeletedWhileItsCreationFailsIsNotWrittenTo) {
+  auto* window = new SelfDeletingWindow;
+  EXPECT_EQ(window->Create(nullptr, L"", WS_POPUP, 0, 0, 0, 10, 10), nullptr);
+  EXPECT_TRUE(SelfDeletingWindow::StorageIsMarked());
+}
+
+TEST(CWindowWnd, DeletingTheObjectDestroysItsWindowWithoutRoutingToIt) {
+  for (const wchar_t* superclass : {static_cast<const wchar_t*>(nullptr), L"Edit"}) {
+    auto* object = new RecordingWindow(superclass);
+    const HWND hwnd = object->Create(nullptr, L"", WS_POPUP, 0, 0, 0, 100, 20);
+    ASSERT_NE(hwnd, nullptr);
+    delete object;  // would be called again for the window's last messages
+    EXPECT_FALSE(IsWindow(hwnd)) << (superclass ? "superclass" : "own class");
+  }
 }
 
 TEST(CWindowWnd, UnknownSuperclassCreatesNothing) {

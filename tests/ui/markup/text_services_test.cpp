@@ -17,6 +17,8 @@
 #include <windows.h>
 
 #include <cwctype>
+
+#include "ui/markup/code_page_text.h"
 #endif
 
 namespace Veneer {
@@ -130,6 +132,37 @@ TEST(Utf8Decoding, PortableDecoderMatchesMultiByteToWideChar) {
                   << ", portable " << Show(Decode(input, DecodeUtf8));
     if (++mismatches == 20) break;
   }
+}
+
+// Archive names are converted to the system's ANSI code page, which may be
+// UTF-8 (the "use Unicode UTF-8" setting of Windows 10 and 11): that code
+// page refuses the flag that keeps look-alikes out of the others.
+TEST(ArchiveNameConversion, WorksInTheCodePagesTheSystemMayHave) {
+  struct Case {
+    UINT codePage;
+    std::u16string text;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {CP_UTF8, u"BrowserInstallWnd.xml", "BrowserInstallWnd.xml"},
+      {CP_UTF8, u"\u76AE\u80A4\\caf\u00E9.png", "\xE7\x9A\xAE\xE8\x82\xA4\\caf\xC3\xA9.png"},
+      {CP_UTF8, u"\U0001F600", "\xF0\x9F\x98\x80"},
+      {1252, u"caf\u00E9.png", "caf\xE9.png"},
+      {1252, u"\u0100\u4E2D", "??"},  // no best fit: not "A"
+      {936, u"\u76AE\u80A4.xml", "\xC6\xA4\xB7\xF4.xml"},
+      // A code page that refuses the flag as Windows' UTF-8 does (wine's takes it).
+      {CP_UTF7, u"caf\u00E9.png", "caf+AOk-.png"},
+  };
+  for (const Case& c : cases) {
+    const XmlString text = Text(c.text);
+    std::string out;
+    EXPECT_TRUE(ToCodePage(c.codePage, text.data(), text.size(), 64, &out))
+        << c.codePage << " " << Show(text) << ": error " << GetLastError();
+    EXPECT_EQ(Bytes(out), Bytes(c.bytes)) << c.codePage << " " << Show(text);
+  }
+  std::string out;
+  const XmlString longName = Text(u"\u4E2D\u4E2D");
+  EXPECT_FALSE(ToCodePage(CP_UTF8, longName.data(), longName.size(), 5, &out));  // 6 bytes
 }
 
 // On a difference, prints the runs the C runtime has, in the table's syntax.
