@@ -40,6 +40,37 @@ std::string ReadText(const Json::Value& value) {
   return std::string();
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "sha256" of an entry: absent, 64 hexadecimal digits, or malformed (any
+// other value, null included: the operator asked for a check).
+PackageDigest ReadDigest(const Json::Value& entry) {
+  PackageDigest digest;
+  if (!entry.isObject() || !entry.isMember("sha256")) return digest;
+  digest.kind = PackageDigest::Kind::kMalformed;
+  const Json::Value& value = entry["sha256"];
+  if (!value.isString()) return digest;
+  const std::string text = value.asString();
+  if (text.size() != 2 * digest.sha256.size()) return digest;
+  for (std::size_t i = 0; i < digest.sha256.size(); ++i) {
+    const int high = HexDigit(text[2 * i]);
+    const int low = HexDigit(text[2 * i + 1]);
+    if (high < 0 || low < 0) return digest;
+    digest.sha256[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  digest.kind = PackageDigest::Kind::kSha256;
+  return digest;
+}
+
+PackageChoice ReadChoice(const Json::Value& entry) {
+  return PackageChoice{ReadText(entry["files"]), ReadDigest(entry)};
+}
+
 bool Parse(const std::string& text, Json::Value& root) {
   Json::CharReaderBuilder builder;
   const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
@@ -53,24 +84,24 @@ bool Parse(const std::string& text, Json::Value& root) {
 
 }  // namespace
 
-std::string ChoosePackageUrl(const std::string& reply, const std::string& installerVersion) {
+PackageChoice ChoosePackage(const std::string& reply, const std::string& installerVersion) {
   Json::Value root;
-  if (!Parse(reply, root) || !(root.isArray() || root.isNull())) return std::string();
+  if (!Parse(reply, root) || !(root.isArray() || root.isNull())) return PackageChoice();
 
-  std::string preferred;
-  std::string fallback;
+  PackageChoice preferred;
+  PackageChoice fallback;
   for (const Json::Value& entry : root) {
     if (!entry.isObject() && !entry.isNull()) continue;
     // A null entry reads as an object without keys.
     switch (ReadStatus(entry["status"])) {
       case EntryKind::kForVersion:
-        if (ReadText(entry["version"]) == installerVersion) preferred = ReadText(entry["files"]);
+        if (ReadText(entry["version"]) == installerVersion) preferred = ReadChoice(entry);
         break;
-      case EntryKind::kDefault: fallback = ReadText(entry["files"]); break;
+      case EntryKind::kDefault: fallback = ReadChoice(entry); break;
       case EntryKind::kIgnored: break;
     }
   }
-  return preferred.empty() ? fallback : preferred;
+  return preferred.url.empty() ? fallback : preferred;
 }
 
 }  // namespace lumo

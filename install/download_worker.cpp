@@ -1,7 +1,6 @@
 #include "install/download_worker.h"
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,9 +10,11 @@
 #include "install/file_system.h"
 #include "install/internet_handle.h"
 #include "install/package_file.h"
+#include "install/package_folder.h"
 #include "install/package_lock.h"
 #include "install/package_path.h"
 #include "install/private_messages.h"
+#include "install/request_url.h"
 #include "install/transfer_rules.h"
 #include "report/machine_report.h"
 
@@ -97,22 +98,12 @@ std::string ReadReply(HINTERNET request, std::vector<char>& buffer) {
   return std::string(buffer.data());  // up to the first zero byte
 }
 
-bool QueryPackageUrl(HINTERNET internet, Job& job, std::string& url) {
+bool QueryPackage(HINTERNET internet, Job& job, PackageChoice& choice) {
   const InternetHandle request =
       OpenUrl(internet, L"https://" + Widen(job.hosts.configuration) + L"/config/browser_update");
   if (!request) return false;
-  url = ChoosePackageUrl(ReadReply(request.get(), job.buffer), InstallerVersion());
+  choice = ChoosePackage(ReadReply(request.get(), job.buffer), InstallerVersion());
   return true;
-}
-
-// The URL the request ended at after redirects.
-std::wstring FinalUrl(HINTERNET request) {
-  DWORD size = 0;
-  InternetQueryOptionW(request, INTERNET_OPTION_URL, nullptr, &size);
-  std::wstring url(size / sizeof(wchar_t) + 1, L'\0');
-  if (!InternetQueryOptionW(request, INTERNET_OPTION_URL, url.data(), &size)) return L"";
-  url.resize(size / sizeof(wchar_t));
-  return url.c_str();
 }
 
 DWORD QueryNumber(HINTERNET request, DWORD query) {
@@ -120,16 +111,6 @@ DWORD QueryNumber(HINTERNET request, DWORD query) {
   DWORD size = sizeof value;
   if (!HttpQueryInfoW(request, query | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr)) return 0;
   return value;
-}
-
-// Folder + current second + ".exe"; false when the folder is unknown.
-bool FormPackagePath() {
-  wchar_t folder[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathW(MAX_PATH, folder);
-  if (length == 0 || length > MAX_PATH) return false;
-  PackagePath = std::wstring(folder, length) +
-                std::to_wstring(static_cast<long long>(std::time(nullptr))) + L".exe";
-  return true;
 }
 
 // Copies the body into the package file, posting progress after every
@@ -148,25 +129,27 @@ bool TransferBody(HINTERNET request, Job& job, PackageFile& file, DWORD announce
   }
 }
 
-bool DownloadPackage(HINTERNET internet, Job& job, const std::string& packageUrl) {
-  const std::wstring url = Widen(packageUrl);
+bool DownloadPackage(HINTERNET internet, Job& job, const PackageChoice& choice) {
+  // A digest that can't be checked fails before anything is fetched.
+  if (choice.digest.kind == PackageDigest::Kind::kMalformed) return false;
+  const std::wstring url = Widen(choice.url);
   if (!IsHttpsUrl(url)) return false;
   const InternetHandle request = OpenUrl(internet, url);
-  if (!request || !IsHttpsUrl(FinalUrl(request.get()))) return false;
+  if (!request || !IsHttpsUrl(RequestUrl(request.get()))) return false;
   if (QueryNumber(request.get(), HTTP_QUERY_STATUS_CODE) != 200) return false;
   const DWORD announced = QueryNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH);
 
-  if (!FormPackagePath()) return false;
+  if (!CreatePackageFolder()) return false;
   int percent = 0;
   bool complete = false;
   {
     PackageFile file;
-    if (!file.Create(PackagePath)) return false;
-    complete =
-        TransferBody(request.get(), job, file, announced, percent) && file.Seal(PackageLock());
-  }  // closed before it is removed
+    complete = file.Create(PackagePath, choice.digest) &&
+               TransferBody(request.get(), job, file, announced, percent) &&
+               file.Seal(PackageLock());
+  }  // an unsealed file is closed and removed here
   if (!complete) {
-    DeletePackageFile();
+    DeletePackageFile();  // and its folder
     return false;
   }
   Post(job, WM_DOWNLOAD_DONE, static_cast<WPARAM>(percent));
@@ -177,9 +160,9 @@ bool Run(Job& job) {
   const InternetHandle internet = OpenInternet();
   if (!internet) return Fail(job);
   SendInstallReport(internet.get(), job.hosts.statistics);
-  std::string packageUrl;
-  if (!QueryPackageUrl(internet.get(), job, packageUrl) ||
-      !DownloadPackage(internet.get(), job, packageUrl)) {
+  PackageChoice package;
+  if (!QueryPackage(internet.get(), job, package) ||
+      !DownloadPackage(internet.get(), job, package)) {
     return Fail(job);
   }
   return true;

@@ -68,7 +68,9 @@ std::wstring GetFileVersionString(const std::wstring& path) {
   return text;
 }
 
-void DeletePackageFile() {
+namespace {
+
+void RemovePackageFile() {
   WIN32_FIND_DATAW found;
   {
     FindHandle search(FindFirstFileW(PackagePath.c_str(), &found));
@@ -77,6 +79,22 @@ void DeletePackageFile() {
   if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
   if (DeleteFileW(PackagePath.c_str())) return;
   ScheduleDeleteOnRestart();
+}
+
+// A folder that still holds the package (moved aside and scheduled) goes at
+// the next restart too: the system deletes in the order of scheduling.
+void RemovePackageFolder() {
+  if (PackageFolder.empty() || RemoveDirectoryW(PackageFolder.c_str())) return;
+  if (DirectoryExists(PackageFolder)) {
+    MoveFileExW(PackageFolder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+  }
+}
+
+}  // namespace
+
+void DeletePackageFile() {
+  RemovePackageFile();
+  RemovePackageFolder();
 }
 
 void ScheduleDeleteOnRestart() {

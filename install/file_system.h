@@ -18,8 +18,9 @@ bool CreateDirectoryChain(const std::wstring& path);
 // "major.minor.build.revision" of the file's version resource, or "".
 std::wstring GetFileVersionString(const std::wstring& path);
 
-// Removes the file at PackagePath; a file that can't be deleted (still
-// locked) is moved aside and scheduled for deletion at the next restart.
+// Removes the file at PackagePath and then PackageFolder, the private folder
+// that holds it; a file that can't be deleted (still locked) is moved aside
+// and scheduled for deletion at the next restart, and so is its folder then.
 void DeletePackageFile();
 void ScheduleDeleteOnRestart();
 

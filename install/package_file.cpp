@@ -2,13 +2,10 @@
 
 #include <openssl/evp.h>
 
-#include <cstring>
-#include <vector>
+#include <algorithm>
 
 namespace lumo {
 namespace {
-
-constexpr DWORD kVerifyChunk = 131072;
 
 FileHandle OpenForReading(const std::wstring& path, DWORD share) {
   return FileHandle(
@@ -17,23 +14,22 @@ FileHandle OpenForReading(const std::wstring& path, DWORD share) {
 
 }  // namespace
 
-// MD5 of the bytes written, to compare with what the file holds. A second
-// preimage would be needed to slip other bytes past it, which MD5 still
-// resists; it is the digest the installer links anyway, and the fastest.
-struct PackageFile::Digest {
-  Digest() : context(EVP_MD_CTX_new()) {
-    ok = context != nullptr && EVP_DigestInit_ex(context, EVP_md5(), nullptr) == 1;
+struct PackageFile::Sha256 {
+  Sha256() : context(EVP_MD_CTX_new()) {
+    ok = context != nullptr && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
   }
-  ~Digest() { EVP_MD_CTX_free(context); }
-  Digest(const Digest&) = delete;
-  Digest& operator=(const Digest&) = delete;
+  ~Sha256() { EVP_MD_CTX_free(context); }
+  Sha256(const Sha256&) = delete;
+  Sha256& operator=(const Sha256&) = delete;
 
   void Update(const void* bytes, std::size_t size) {
     ok = ok && EVP_DigestUpdate(context, bytes, size) == 1;
   }
-  bool Final(unsigned char (&out)[EVP_MAX_MD_SIZE]) {
+  bool Matches(const std::array<std::uint8_t, 32>& expected) {
+    unsigned char actual[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    return ok && EVP_DigestFinal_ex(context, out, &length) == 1;
+    return ok && EVP_DigestFinal_ex(context, actual, &length) == 1 && length == expected.size() &&
+           std::equal(expected.begin(), expected.end(), actual);
   }
 
   EVP_MD_CTX* context;
@@ -41,24 +37,37 @@ struct PackageFile::Digest {
 };
 
 PackageFile::PackageFile() = default;
-PackageFile::~PackageFile() = default;
 
-bool PackageFile::Create(const std::wstring& path) {
+PackageFile::~PackageFile() {
+  if (!created_ || sealed_) return;
+  writer_.reset();
+  DeleteFileW(path_.c_str());
+}
+
+bool PackageFile::Create(const std::wstring& path, const PackageDigest& expected) {
+  if (expected.kind == PackageDigest::Kind::kMalformed) return false;
+  // Everything that can fail comes before the file exists.
+  if (expected.kind == PackageDigest::Kind::kSha256) {
+    sha256_ = std::make_unique<Sha256>();
+    if (!sha256_->ok) return false;
+  }
   path_ = path;
-  digest_ = std::make_unique<Digest>();
-  writer_.reset(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+  expected_ = expected;
+  writer_.reset(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  return writer_.valid() && digest_->ok;
+  created_ = writer_.valid();
+  return created_;
 }
 
 bool PackageFile::Write(const void* bytes, DWORD size) {
   DWORD written = 0;
   if (!::WriteFile(writer_.get(), bytes, size, &written, nullptr) || written != size) return false;
-  digest_->Update(bytes, size);
+  if (sha256_) sha256_->Update(bytes, size);
   return true;
 }
 
 bool PackageFile::Seal(FileHandle& lock) {
+  if (sha256_ && !sha256_->Matches(expected_.sha256)) return false;
   // The writer denies others writing; a bridge handle that tolerates it is
   // needed to open the read-only lock, which can't coexist with a writer.
   FileHandle bridge = OpenForReading(path_, FILE_SHARE_READ | FILE_SHARE_WRITE);
@@ -66,20 +75,8 @@ bool PackageFile::Seal(FileHandle& lock) {
   FileHandle sealed = OpenForReading(path_, FILE_SHARE_READ);
   bridge.reset();
   if (!sealed) return false;
-
-  Digest onDisk;
-  std::vector<unsigned char> chunk(kVerifyChunk);
-  DWORD read = 0;
-  while (ReadFile(sealed.get(), chunk.data(), kVerifyChunk, &read, nullptr) && read > 0) {
-    onDisk.Update(chunk.data(), read);
-  }
-  unsigned char expected[EVP_MAX_MD_SIZE];
-  unsigned char actual[EVP_MAX_MD_SIZE];
-  if (!digest_->Final(expected) || !onDisk.Final(actual) ||
-      std::memcmp(expected, actual, 16) != 0) {
-    return false;
-  }
   lock = std::move(sealed);
+  sealed_ = true;
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 namespace lumo {
 
+std::wstring PackageFolder;
 std::wstring PackagePath;
 
 }  // namespace lumo

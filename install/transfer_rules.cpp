@@ -1,10 +1,16 @@
 #include "install/transfer_rules.h"
 
+#include <limits>
+
 namespace lumo {
 
 int DownloadPercent(std::uint32_t received, std::uint32_t announced) {
   if (announced == 0) return 0;
-  return static_cast<int>(static_cast<double>(received) * 100.0 / static_cast<double>(announced));
+  const double percent = static_cast<double>(received) * 100.0 / static_cast<double>(announced);
+  // A server that announces a few bytes and sends megabytes must not push
+  // the quotient past what an int holds.
+  constexpr int kMost = std::numeric_limits<int>::max();
+  return percent >= static_cast<double>(kMost) ? kMost : static_cast<int>(percent);
 }
 
 bool BodyIsComplete(std::uint32_t received, std::uint32_t announced) {

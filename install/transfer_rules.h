@@ -7,7 +7,8 @@
 namespace lumo {
 
 // received × 100 ÷ announced, in double precision and cut toward zero; 0
-// when no length was announced. Above 100 for a body longer than announced.
+// when no length was announced. Above 100 for a body longer than announced,
+// and at most INT_MAX however much longer it is.
 int DownloadPercent(std::uint32_t received, std::uint32_t announced);
 
 // A body that ended before its announced length was cut off: the

@@ -51,6 +51,15 @@ TEST(Dependencies, LibcryptoMd5KnownAnswer) {
   EXPECT_EQ(Hex(digest, static_cast<int>(length)), "900150983CD24FB0D6963F7D28E17F72");
 }
 
+TEST(Dependencies, LibcryptoSha256KnownAnswer) {
+  // printf abc | sha256sum
+  unsigned char digest[32];
+  unsigned int length = 0;
+  ASSERT_EQ(EVP_Digest("abc", 3, digest, &length, EVP_sha256(), nullptr), 1);
+  EXPECT_EQ(Hex(digest, static_cast<int>(length)),
+            "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD");
+}
+
 TEST(Dependencies, JsoncppParses) {
   Json::Value root;
   Json::CharReaderBuilder builder;

@@ -28,6 +28,9 @@ std::string Quote(const std::string& text) {
 std::string Win64Tree() {
   return LUMO_WIN64_TREE;
 }
+std::string HeadlessInstallation() {
+  return Win64Tree() + "/tools/headless/headless_install.exe";
+}
 std::string CertificateFolder() {
   return Win64Tree() + "/deployment";
 }
@@ -54,11 +57,15 @@ bool FileExists(const std::string& path) {
 
 InstallationRun RunHeadlessInstallation(const RunSettings& settings) {
   std::string command;
+  if (settings.fileSizeLimit > 0) command += "trap '' XFSZ; ";  // a failing write, not a signal
   for (const auto& [name, value] : settings.environment) command += name + "=" + Quote(value) + " ";
+  if (settings.fileSizeLimit > 0) {
+    command += "prlimit --fsize=" + std::to_string(settings.fileSizeLimit) + " ";
+  }
   command += Quote(Win64Tree() + "/wine-run") + " " +
-             Quote(Win64Tree() + "/tools/headless/headless_install.exe") + " --config-host " +
-             Quote(settings.configurationHost) + " --stats-host " + Quote(settings.statisticsHost) +
-             " --options " + settings.options + " " +
+             Quote(settings.program.empty() ? HeadlessInstallation() : settings.program) +
+             " --config-host " + Quote(settings.configurationHost) + " --stats-host " +
+             Quote(settings.statisticsHost) + " --options " + settings.options + " " +
              (settings.temporaryFolder.empty()
                   ? std::string()
                   : "--temp-folder " + Quote(settings.temporaryFolder) + " ") +

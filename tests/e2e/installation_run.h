@@ -16,12 +16,15 @@ struct InstallationRun {
 };
 
 struct RunSettings {
+  std::string program;  // a Linux path; "" for the 64-bit tree's headless installation
   std::string configurationHost;
   std::string statisticsHost;
   std::string options = "1111";  // experience plan, default browser, taskbar, desktop
   std::string installFolder;     // a Windows path
   std::string temporaryFolder;   // TMP and TEMP of the installation, if not ""
   std::map<std::string, std::string> environment;
+  // Above 0, a write that would make a file larger fails, as on a full disk.
+  std::size_t fileSizeLimit = 0;
 };
 
 InstallationRun RunHeadlessInstallation(const RunSettings& settings);
@@ -44,6 +47,7 @@ class DesktopShell {
 
 // Paths of the 64-bit tree and its wine prefix.
 std::string Win64Tree();
+std::string HeadlessInstallation();
 std::string CertificateFolder();
 // The Linux path of a Windows path on drive C: of the test prefix.
 std::string PrefixPath(const std::string& windowsPath);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -31,8 +32,9 @@ struct Case {
   std::string options = "1111";
   std::map<std::string, std::string> environment = {};
   bool statisticsDown = false;
-  std::string temporaryFolder = "";
+  std::string temporaryFolder = "";  // "" for a fresh one of the case's own
   bool fullDisk = false;
+  bool plantAtOldNames = false;  // files and links where the package once went
 };
 
 std::string Entry(const std::string& status, const std::string& version, const std::string& file) {
@@ -46,6 +48,11 @@ const std::string kVersion = "\"1.0.0.1\"";  // the headless program's own versi
 
 void Reply(Scenario& s, const std::string& body) {
   s.configBody = body;
+}
+
+// The default entry naming the package's digest as `sha256` (JSON text).
+void ReplyWithDigest(Scenario& s, const std::string& sha256) {
+  Reply(s, R"([{"status":1,"files":"{base}/package/lumo-package.exe","sha256":)" + sha256 + "}]");
 }
 
 const std::vector<std::string> kInstalled = {"WM_DOWNLOAD_DONE 100", "WM_INSTALL_DONE 0"};
@@ -205,7 +212,43 @@ std::vector<Case> Cases() {
        "1111",
        {},
        false,
-       "C:\\lumo e2e\\full disk\\",
+       "",
+       true},
+      {"right digest, lower-case digits",
+       [](Scenario& s) { ReplyWithDigest(s, "\"{sha256}\""); },
+       kInstalled,
+       Progress::kRisingTo100,
+       {"lumo-package.exe"}},
+      {"right digest, upper-case digits",
+       [](Scenario& s) { ReplyWithDigest(s, "\"{SHA256}\""); },
+       kInstalled,
+       Progress::kRisingTo100,
+       {"lumo-package.exe"}},
+      {"no digest",
+       [](Scenario& s) { Reply(s, R"([{"status":1,"files":"{base}/package/lumo-package.exe"}])"); },
+       kInstalled,
+       Progress::kRisingTo100,
+       {"lumo-package.exe"}},
+      {"wrong digest",
+       [](Scenario& s) { ReplyWithDigest(s, "\"" + std::string(64, 'e') + "\""); },
+       kFailed,
+       Progress::kRisingTo100,
+       {"lumo-package.exe"}},
+      {"malformed digest is not fetched",
+       [](Scenario& s) { ReplyWithDigest(s, "\"" + std::string(63, 'e') + "\""); },
+       kFailed,
+       Progress::kNone,
+       {}},
+      {"files and links at the old package names are left alone",
+       [](Scenario&) {},
+       kInstalled,
+       Progress::kRisingTo100,
+       {"lumo-package.exe"},
+       "1111",
+       {},
+       false,
+       "",
+       false,
        true},
   };
 }
@@ -250,19 +293,47 @@ void ExpectBrowserStarted(const std::string& folder) {
   EXPECT_EQ(ReadFile(path), "command line: \"" + folder + "\\Nebrix.exe\" --launch-type=install\n");
 }
 
-// Every package name of the next minutes in `folder` is a link to /dev/full,
-// where each write fails as on a full disk.
-bool FillWithFullDisks(const std::string& folder) {
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (error) return false;
+// A file or a link (to `victim`, alternately) at every name of the next two
+// minutes in `folder` where the package once went; their names and what each
+// holds or points to.
+std::map<std::string, std::string> PlantAtOldNames(const std::string& folder,
+                                                   const std::string& victim) {
+  std::map<std::string, std::string> planted;
   const long long now = static_cast<long long>(std::time(nullptr));
-  for (long long second = now; second < now + 300; ++second) {
-    const std::string link = folder + std::to_string(second) + ".exe";
-    unlink(link.c_str());
-    if (symlink("/dev/full", link.c_str()) != 0) return false;
+  for (long long second = now; second < now + 120; ++second) {
+    const std::string name = std::to_string(second) + ".exe";
+    if (second % 2 == 0) {
+      std::ofstream(folder + "/" + name) << "planted " << second;
+      planted[name] = "planted " + std::to_string(second);
+    } else if (symlink(victim.c_str(), (folder + "/" + name).c_str()) == 0) {
+      planted[name] = "-> " + victim;
+    }
   }
-  return true;
+  return planted;
+}
+
+// What `folder` holds now, in the form PlantAtOldNames gives.
+std::map<std::string, std::string> Contents(const std::string& folder) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename();
+    contents[name] = entry.is_symlink()
+                         ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                         : ReadFile(entry.path());
+  }
+  return contents;
+}
+
+// The receipt names the folder the package ran from: new, of the
+// unpredictable form, in the temporary folder.
+void ExpectPrivateFolder(const std::string& folder, const std::string& temporary,
+                         const std::string& packagePath) {
+  const std::string receipt = ReadFile(PrefixPath(folder + "\\package-receipt.txt"));
+  EXPECT_NE(receipt.find("package path: " + packagePath + "\n"), std::string::npos) << receipt;
+  ASSERT_EQ(packagePath.rfind(temporary + "lumo-", 0), 0u) << packagePath;
+  const std::string rest = packagePath.substr(temporary.size() + 5);
+  EXPECT_EQ(rest.find_first_not_of("0123456789abcdef"), 32u) << packagePath;
+  EXPECT_EQ(rest[32], '\\') << packagePath;
 }
 
 class InstallationTest : public ::testing::TestWithParam<int> {
@@ -295,11 +366,22 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   settings.statisticsHost = c.statisticsDown ? "localhost:1" : host;
   settings.options = c.options;
   settings.environment = c.environment;
-  settings.temporaryFolder = c.temporaryFolder;
-  if (c.fullDisk) {
-    ASSERT_TRUE(FillWithFullDisks(PrefixPath(c.temporaryFolder)));
+  const std::string caseFolder = "C:\\lumo e2e\\case " + std::to_string(GetParam());
+  const bool ownTemporary = c.temporaryFolder.empty();
+  settings.temporaryFolder = ownTemporary ? caseFolder + "\\temp\\" : c.temporaryFolder;
+  std::map<std::string, std::string> planted;
+  if (ownTemporary) {
+    std::filesystem::remove_all(PrefixPath(caseFolder));
+    ASSERT_TRUE(std::filesystem::create_directories(PrefixPath(settings.temporaryFolder)));
   }
-  settings.installFolder = "C:\\lumo e2e\\case " + std::to_string(GetParam()) + "\\LumoGameBrowser";
+  if (c.plantAtOldNames) {
+    const std::string victim = PrefixPath(caseFolder + "\\victim.txt");
+    std::ofstream(victim) << "victim";
+    planted = PlantAtOldNames(PrefixPath(settings.temporaryFolder), victim);
+    ASSERT_GT(planted.size(), 100u);
+  }
+  if (c.fullDisk) settings.fileSizeLimit = 1;
+  settings.installFolder = caseFolder + "\\LumoGameBrowser";
   const InstallationRun run = RunHeadlessInstallation(settings);
   server.Stop();
   SCOPED_TRACE("the driver's output, exit code " + std::to_string(run.exitCode) + ":\n" +
@@ -316,18 +398,22 @@ TEST_P(InstallationTest, EndsAsTheScenarioDemands) {
   if (!reports.empty()) {
     EXPECT_NE(reports[0].find("\"verified\":true"), std::string::npos) << reports[0];
   }
-  // Wine can't delete a link to a device, which a full disk's file is not:
-  // the removal after a broken transfer is seen with the body cut short.
-  if (c.fullDisk) std::filesystem::remove_all(PrefixPath(c.temporaryFolder));
-  if (!run.packagePath.empty() && !c.fullDisk) {
-    EXPECT_FALSE(FileExists(PrefixPath(run.packagePath))) << "package left behind";
+  // After success, a failed download or a failed run alike, the package and
+  // its folder are gone, and whatever was planted is as it was.
+  if (ownTemporary) {
+    EXPECT_EQ(Contents(PrefixPath(settings.temporaryFolder)), planted);
+    if (c.plantAtOldNames) {
+      EXPECT_EQ(ReadFile(PrefixPath(caseFolder + "\\victim.txt")), "victim");
+    }
   }
   if (c.ending == kInstalled) {
     const auto exit = c.environment.find("LUMO_DEMO_PACKAGE_EXIT");
     ExpectReceipt(settings.installFolder, c.options,
                   exit == c.environment.end() ? "0" : exit->second);
     ExpectBrowserStarted(settings.installFolder);
+    ExpectPrivateFolder(settings.installFolder, settings.temporaryFolder, run.packagePath);
   }
+  if (ownTemporary) std::filesystem::remove_all(PrefixPath(caseFolder));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, InstallationTest,

@@ -5,7 +5,7 @@
 namespace lumo {
 namespace {
 
-TEST(ChoosePackageUrl, FollowsTheReadingRules) {
+TEST(ChoosePackage, FollowsTheReadingRulesForTheUrl) {
   struct Case {
     const char* what;
     std::string reply;
@@ -59,8 +59,74 @@ TEST(ChoosePackageUrl, FollowsTheReadingRules) {
       {"nested past the reader's limit", std::string(5000, '[') + std::string(5000, ']'), "", ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChoosePackageUrl(c.reply, c.version), c.url) << c.what;
+    EXPECT_EQ(ChoosePackage(c.reply, c.version).url, c.url) << c.what;
   }
+}
+
+// A default entry whose "sha256" is the given JSON value.
+std::string DefaultWithDigest(const std::string& value) {
+  return R"({"status":1,"files":"D","sha256":)" + value + "}";
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+// The digest comes from the entry that gave the URL, whichever that is.
+TEST(ChoosePackage, TakesTheDigestOfTheChosenEntry) {
+  using Kind = PackageDigest::Kind;
+  const std::string lower(64, 'a');
+  const std::string upper(64, 'A');
+  struct Case {
+    const char* what;
+    std::string entries;
+    Kind kind;
+  };
+  const Case cases[] = {
+      {"none", R"({"status":1,"files":"D"})", Kind::kNone},
+      {"lower case", DefaultWithDigest(Quoted(lower)), Kind::kSha256},
+      {"upper case", DefaultWithDigest(Quoted(upper)), Kind::kSha256},
+      {"63 digits", DefaultWithDigest(Quoted(lower.substr(1))), Kind::kMalformed},
+      {"65 digits", DefaultWithDigest(Quoted(lower + "a")), Kind::kMalformed},
+      {"not hexadecimal", DefaultWithDigest(Quoted(lower.substr(1) + "g")), Kind::kMalformed},
+      {"blank inside", DefaultWithDigest(Quoted(lower.substr(1) + " ")), Kind::kMalformed},
+      {"empty", DefaultWithDigest(Quoted("")), Kind::kMalformed},
+      {"null", DefaultWithDigest("null"), Kind::kMalformed},
+      {"number", DefaultWithDigest("12"), Kind::kMalformed},
+      {"the version entry's, not the default's",
+       DefaultWithDigest(Quoted(upper)) + R"(,{"status":0,"version":"1","files":"V"})",
+       Kind::kNone},
+      {"the default's when the version entry has no files",
+       DefaultWithDigest(Quoted(upper)) + R"(,{"status":0,"version":"1","sha256":1})",
+       Kind::kSha256},
+      {"the later default's", DefaultWithDigest(Quoted(upper)) + R"(,{"status":1,"files":"B"})",
+       Kind::kNone},
+  };
+  std::array<std::uint8_t, 32> allAa;
+  allAa.fill(0xaa);
+  for (const auto& c : cases) {
+    const PackageChoice choice = ChoosePackage("[" + c.entries + "]", "1");
+    EXPECT_EQ(choice.digest.kind, c.kind) << c.what;
+    if (c.kind == Kind::kSha256) {
+      EXPECT_EQ(choice.digest.sha256, allAa) << c.what;
+    }
+  }
+}
+
+TEST(ChoosePackage, ReadsTheDigestsBytesInOrder) {
+  std::string text;
+  for (int i = 0; i < 32; ++i) {
+    text += "0123456789abcDEF"[i % 16];
+    text += "fEDcba9876543210"[i % 16];
+  }
+  const PackageDigest digest =
+      ChoosePackage("[" + DefaultWithDigest(Quoted(text)) + "]", "").digest;
+  ASSERT_EQ(digest.kind, PackageDigest::Kind::kSha256);
+  EXPECT_EQ(digest.sha256[0], 0x0f);
+  EXPECT_EQ(digest.sha256[1], 0x1e);
+  EXPECT_EQ(digest.sha256[10], 0xa5);
+  EXPECT_EQ(digest.sha256[15], 0xf0);
+  EXPECT_EQ(digest.sha256[31], 0xf0);
 }
 
 }  // namespace

@@ -80,7 +80,10 @@ TEST(GetFileVersionString, ReadsTheFileVersionOrNothing) {
 
 class DeletePackageFileTest : public ::testing::Test {
  protected:
-  void TearDown() override { PackagePath.clear(); }
+  void TearDown() override {
+    PackagePath.clear();
+    PackageFolder.clear();
+  }
   TempFolder folder_;
 };
 
@@ -98,6 +101,21 @@ TEST_F(DeletePackageFileTest, LeavesAMissingFileOrAFolderAlone) {
   ASSERT_TRUE(CreateDirectoryW(PackagePath.c_str(), nullptr));
   DeletePackageFile();
   EXPECT_TRUE(DirectoryExists(PackagePath));
+}
+
+TEST_F(DeletePackageFileTest, RemovesThePackageFolderWithTheFile) {
+  PackageFolder = folder_ / L"lumo-private";
+  ASSERT_TRUE(CreateDirectoryW(PackageFolder.c_str(), nullptr));
+  PackagePath = PackageFolder + L"\\123.exe";
+  ASSERT_TRUE(WriteFile(PackagePath, "MZ"));
+  DeletePackageFile();
+  EXPECT_FALSE(FileExists(PackagePath));
+  EXPECT_FALSE(DirectoryExists(PackageFolder));
+
+  // A run that failed before the file was made leaves an empty folder.
+  ASSERT_TRUE(CreateDirectoryW(PackageFolder.c_str(), nullptr));
+  DeletePackageFile();
+  EXPECT_FALSE(DirectoryExists(PackageFolder));
 }
 
 // The text of every name waiting for deletion at the next restart.
@@ -151,6 +169,24 @@ TEST_F(DeletePackageFileTest, MovesAnUndeletableFileAsideAndSchedulesItsDeletion
     SetFileAttributesW((folder_ / moved).c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW((folder_ / moved).c_str());
   }
+}
+
+TEST_F(DeletePackageFileTest, SchedulesTheFolderOfAMovedPackageAfterIt) {
+  PackageFolder = folder_ / L"lumo-held";
+  ASSERT_TRUE(CreateDirectoryW(PackageFolder.c_str(), nullptr));
+  PackagePath = PackageFolder + L"\\123.exe";
+  ASSERT_TRUE(WriteFile(PackagePath, "MZ"));
+  ASSERT_TRUE(SetFileAttributesW(PackagePath.c_str(), FILE_ATTRIBUTE_READONLY));
+  DeletePackageFile();
+
+  EXPECT_FALSE(FileExists(PackagePath));
+  EXPECT_TRUE(DirectoryExists(PackageFolder)) << "still holds the moved package";
+  const std::wstring pending = PendingRenames();
+  const std::size_t file = pending.find(PackagePath + L".tmp");
+  const std::size_t folder = pending.find(std::wstring(PackageFolder) + L'\0');
+  ASSERT_NE(file, std::wstring::npos);
+  ASSERT_NE(folder, std::wstring::npos) << Narrow(pending);
+  EXPECT_LT(file, folder) << "the folder can go only once the file has gone";
 }
 
 // Held open without delete sharing, the file can be neither deleted nor

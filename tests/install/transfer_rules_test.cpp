@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace lumo {
 namespace {
 
@@ -10,10 +12,18 @@ TEST(TransferRules, PercentIsCutTowardZero) {
     std::uint32_t received, announced;
     int percent;
   };
-  const Case cases[] = {{131072, 1000000, 13},          {262144, 1000000, 26},
-                        {1000000, 1000000, 100},        {999999, 1000000, 99},
-                        {1500000, 1000000, 150},        {5, 0, 0},
-                        {4294967295u, 4294967295u, 100}};
+  const Case cases[] = {{131072, 1000000, 13},
+                        {262144, 1000000, 26},
+                        {1000000, 1000000, 100},
+                        {999999, 1000000, 99},
+                        {1500000, 1000000, 150},
+                        {5, 0, 0},
+                        {4294967295u, 4294967295u, 100},
+                        {1000001, 1000000, 100},
+                        {1000000000, 1, std::numeric_limits<int>::max()},
+                        {4294967295u, 1, std::numeric_limits<int>::max()},
+                        {21474837, 1, std::numeric_limits<int>::max()},
+                        {21474836, 1, 2147483600}};
   for (const auto& c : cases) {
     EXPECT_EQ(DownloadPercent(c.received, c.announced), c.percent)
         << c.received << '/' << c.announced;

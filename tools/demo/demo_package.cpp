@@ -2,7 +2,8 @@
 // reads its five switches, installs the demo browser it carries as
 // Nebrix.exe into the install folder, leaves the browser's launch command in
 // the registry, makes a desktop shortcut when asked, writes a receipt of what
-// it received into the install folder, and exits with the chosen code.
+// it received (and the path it ran from) into the install folder, and exits
+// with the chosen code.
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -84,6 +85,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   lumo::demo::PackageSwitches switches;
   lumo::demo::Receipt receipt;
   receipt.Add(L"command line", commandLine);
+  wchar_t self[MAX_PATH] = {};
+  receipt.Add(L"package path", std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH)));
   const int exitCode = ExitCode();
   if (!lumo::demo::ParsePackageSwitches(commandLine, switches)) {
     receipt.Add(L"result", L"malformed switches");

@@ -1,8 +1,10 @@
 #include "tools/deployment/deployment_server.h"
 
 #include <httplib.h>
+#include <openssl/evp.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <fstream>
 #include <mutex>
@@ -39,15 +41,32 @@ httplib::ContentProvider PiecewiseProvider(std::shared_ptr<const std::string> bo
   };
 }
 
+std::string Sha256Text(const std::string& bytes) {
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr) != 1) {
+    return std::string();
+  }
+  std::string text;
+  for (unsigned int i = 0; i < length; ++i) {
+    text += "0123456789abcdef"[digest[i] >> 4];
+    text += "0123456789abcdef"[digest[i] & 15];
+  }
+  return text;
+}
+
 }  // namespace
 
 struct DeploymentServer::State {
   State(const std::string& certificate, const std::string& key, Scenario chosen)
-      : server(certificate.c_str(), key.c_str()), scenario(std::move(chosen)) {}
+      : server(certificate.c_str(), key.c_str()),
+        scenario(std::move(chosen)),
+        packageSha256(Sha256Text(scenario.packageBody)) {}
 
   httplib::SSLServer server;
   httplib::Server plainServer;
   const Scenario scenario;
+  const std::string packageSha256;
   int port = 0;
   int plainPort = 0;
   std::thread thread;
@@ -72,8 +91,12 @@ struct DeploymentServer::State {
 
 void DeploymentServer::State::ServeConfiguration(httplib::Response& response) const {
   response.status = scenario.configStatus;
+  const std::string withHosts =
+      ReplaceAll(ReplaceAll(scenario.configBody, "{base}", Base()), "{plain}", PlainBase());
+  std::string upper = packageSha256;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   auto body = std::make_shared<const std::string>(
-      ReplaceAll(ReplaceAll(scenario.configBody, "{base}", Base()), "{plain}", PlainBase()));
+      ReplaceAll(ReplaceAll(withHosts, "{sha256}", packageSha256), "{SHA256}", upper));
   if (scenario.configPieceSize == 0) {
     response.set_content(*body, "application/json");
     return;

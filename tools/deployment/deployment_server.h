@@ -20,8 +20,11 @@ enum class BodyFraming {
 
 struct Scenario {
   // Reply of "/config/browser_update"; "{base}" stands for the server's own
-  // "https://localhost:PORT", "{plain}" for the clear-text mirror's.
-  std::string configBody = R"([{"status":1,"files":"{base}/package/lumo-package.exe"}])";
+  // "https://localhost:PORT", "{plain}" for the clear-text mirror's,
+  // "{sha256}" and "{SHA256}" for the package body's SHA-256 in lower- and
+  // upper-case hexadecimal.
+  std::string configBody =
+      R"([{"status":1,"files":"{base}/package/lumo-package.exe","sha256":"{sha256}"}])";
   int configStatus = 200;
   // Above 0, the configuration reply goes out in writes of this many bytes
   // with a pause between them, as a slow network delivers it.

@@ -21,7 +21,8 @@ void RequestStop(int) {
 const char kUsage[] =
     "usage: lumo-deploy --cert PEM --key PEM [options]\n"
     "  --port N              listen on localhost:N (default: a free port)\n"
-    "  --config TEXT         reply of /config/browser_update ({base} is this server)\n"
+    "  --config TEXT         reply of /config/browser_update ({base} is this server,\n"
+    "                        {sha256} the package's digest)\n"
     "  --config-file FILE    the same, read from a file\n"
     "  --config-status N     HTTP status of that reply (default 200)\n"
     "  --config-pieces N     send the reply in writes of N bytes\n"
