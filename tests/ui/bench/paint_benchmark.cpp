@@ -1,12 +1,17 @@
 // The paint benchmark: a skinned window of 580 x 360 with about 60 controls
 // (images, nine-grids, text, borders). Times a full layout with a full paint
-// through the double buffer, a full paint, and the repaint of one button,
-// against one BitBlt of the whole client area measured in the same run.
-// Not a test: run it on a display (see run-paint-benchmark.sh).
+// through the double buffer, a full paint, the repaint of one button, and the
+// first paint of a new window (its images decoded, its fonts made, its first
+// layout), each against the empty paint cycle of a plain window of the same
+// size measured in the same run: InvalidateRect, UpdateWindow, BeginPaint and
+// EndPaint with nothing drawn, which under wine is most of a small repaint.
+// Not a test: run it on a display (see paint-benchmark.sh). Prints its table
+// and appends its rows to the file named by LUMO_BENCH_TABLE, if set.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -46,13 +51,22 @@ std::wstring Picture(const lumo::test::TempFolder& folder, const wchar_t* name, 
   return path;
 }
 
+struct Pictures {
+  explicit Pictures(const lumo::test::TempFolder& folder)
+      : background(Picture(folder, L"background.png", kWidth, kHeight, false)),
+        face(Picture(folder, L"face.png", 40, 24, true)),
+        icon(Picture(folder, L"icon.png", 16, 16, true)) {}
+  std::wstring background;
+  std::wstring face;
+  std::wstring icon;
+};
+
 // Six rows of ten controls over a background picture: nine-grid faces with
 // alpha, and icons on a solid colour.
-test::TestContainer* BuildTree(const lumo::test::TempFolder& folder,
-                               std::vector<CControlUI*>& buttons) {
-  const std::wstring background = Picture(folder, L"background.png", kWidth, kHeight, false);
-  const std::wstring face = Picture(folder, L"face.png", 40, 24, true);
-  const std::wstring icon = Picture(folder, L"icon.png", 16, 16, true);
+test::TestContainer* BuildTree(const Pictures& pictures, std::vector<CControlUI*>& buttons) {
+  const std::wstring& background = pictures.background;
+  const std::wstring& face = pictures.face;
+  const std::wstring& icon = pictures.icon;
   auto* root = new test::TestContainer(L"root");
   root->SetBkImage(background);
   for (int i = 0; i < 60; ++i) {
@@ -87,6 +101,36 @@ void PaintPending(HWND hwnd) {
   for (RECT r; GetUpdateRect(hwnd, &r, FALSE);) UpdateWindow(hwnd);
 }
 
+// A plain window that paints nothing: the floor of every repaint.
+class EmptyWindow {
+ public:
+  EmptyWindow() {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"VeneerBenchEmptyWindow";
+    RegisterClassW(&windowClass);
+    // Shown as the test window is: a topmost popup, not activated.
+    hwnd_ = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP, 100, 100,
+                            kWidth, kHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  }
+  ~EmptyWindow() { DestroyWindow(hwnd_); }
+  EmptyWindow(const EmptyWindow&) = delete;
+  EmptyWindow& operator=(const EmptyWindow&) = delete;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    return 0;
+  }
+  HWND hwnd_;
+};
+
 // The median time of one run of `work`, in microseconds.
 double Median(int runs, const std::function<void()>& work) {
   std::vector<double> times;
@@ -100,21 +144,58 @@ double Median(int runs, const std::function<void()>& work) {
   return times[times.size() / 2];
 }
 
+struct Row {
+  const char* name;
+  double micros;
+};
+
+void Report(int controls, int runs, double emptyCycle, const std::vector<Row>& rows) {
+  std::printf("paint benchmark, %d x %d client area, %d controls, median of %d runs\n", kWidth,
+              kHeight, controls, runs);
+  std::printf("  %-38s %9.1f us   1.0x\n", "empty paint cycle (plain window)", emptyCycle);
+  for (const Row& row : rows) {
+    std::printf("  %-38s %9.1f us %6.1fx\n", row.name, row.micros, row.micros / emptyCycle);
+  }
+  const char* path = std::getenv("LUMO_BENCH_TABLE");
+  FILE* table = path != nullptr ? std::fopen(path, "a") : nullptr;
+  if (table == nullptr) return;
+  for (const Row& row : rows) {
+    std::fprintf(table, "%s (us)\t%.1f\tempty paint cycle %.1f\t%.2f\n", row.name, row.micros,
+                 emptyCycle, row.micros / emptyCycle);
+  }
+  std::fclose(table);
+}
+
+// A new window with the tree: created, its images decoded, its fonts made,
+// laid out and painted, then destroyed.
+void FirstPaint(const Pictures& pictures) {
+  test::TestWindow window(kWidth, kHeight);
+  window.manager().RegisterFont({L"Tahoma", 12});
+  std::vector<CControlUI*> buttons;
+  window.SetRoot(BuildTree(pictures, buttons));
+  PaintPending(window.hwnd());
+}
+
 int Run() {
   lumo::test::TempFolder folder;
+  const Pictures pictures(folder);
+  constexpr int kRuns = 200;
+  const double firstPaint = Median(20, [&] { FirstPaint(pictures); });
+
   test::TestWindow window(kWidth, kHeight);
   PaintManager& manager = window.manager();
   manager.RegisterFont({L"Tahoma", 12});
   std::vector<CControlUI*> buttons;
-  window.SetRoot(BuildTree(folder, buttons));
+  window.SetRoot(BuildTree(pictures, buttons));
   window.PaintNow();  // images load, the buffer is made
   PaintPending(window.hwnd());
   const HWND hwnd = window.hwnd();
-  const HDC windowDc = manager.GetWindowDC();
-  constexpr int kRuns = 200;
 
-  const double blit = Median(kRuns, [&] {
-    BitBlt(windowDc, 0, 0, kWidth, kHeight, manager.GetBackBuffer().dc(), 0, 0, SRCCOPY);
+  const EmptyWindow empty;
+  PaintPending(empty.hwnd());
+  const double emptyCycle = Median(kRuns, [&] {
+    InvalidateRect(empty.hwnd(), nullptr, FALSE);
+    UpdateWindow(empty.hwnd());
   });
   const double layoutAndPaint = Median(kRuns, [&] {
     manager.GetRoot()->RequestLayout();
@@ -130,14 +211,11 @@ int Run() {
     button->Invalidate();
     PaintPending(hwnd);
   });
-
-  std::printf("paint benchmark, %d x %d client area, %zu controls, median of %d runs\n", kWidth,
-              kHeight, buttons.size() + 1, kRuns);
-  std::printf("  %-34s %9.1f us   1.0x\n", "BitBlt of the client area", blit);
-  std::printf("  %-34s %9.1f us %6.1fx\n", "full layout and full paint", layoutAndPaint,
-              layoutAndPaint / blit);
-  std::printf("  %-34s %9.1f us %6.1fx\n", "full paint", paint, paint / blit);
-  std::printf("  %-34s %9.1f us %6.1fx\n", "repaint of one button", partial, partial / blit);
+  Report(static_cast<int>(buttons.size()) + 1, kRuns, emptyCycle,
+         {{"full paint", paint},
+          {"repaint of one button", partial},
+          {"full layout and full paint", layoutAndPaint},
+          {"first paint of a new window", firstPaint}});
   return 0;
 }
 
