@@ -31,6 +31,10 @@ case $triplet in
   x86_64-w64-mingw32) openssl_target=mingw64 lean_flags="$LEAN_FLAGS" ;;
   *) lumo_die "unknown triplet $triplet" ;;
 esac
+# jsoncpp throws and catches inside itself: a C++ library keeps its unwind
+# tables (without them x86_64 GCC even falls back to setjmp/longjmp
+# exceptions, which the runtime lacks).
+cxx_flags=${lean_flags/ -fno-asynchronous-unwind-tables/}
 # Static archives of LTO objects need the compiler's archiver for their index.
 ar=$triplet-gcc-ar
 ranlib=$triplet-gcc-ranlib
@@ -164,7 +168,7 @@ fetch_sources
 merged=$cache/$triplet/deps
 rm -f "$merged.list.new"
 ensure openssl "$(tarball_of openssl)" "$OPENSSL_OPTIONS" "$lean_flags" build_openssl
-ensure jsoncpp "$(tarball_of libjsoncpp)" "$JSONCPP_OPTIONS" "$lean_flags" build_with_cmake
+ensure jsoncpp "$(tarball_of libjsoncpp)" "$JSONCPP_OPTIONS" "$cxx_flags" build_with_cmake
 ensure curl "$(tarball_of curl)" "$CURL_OPTIONS" "$lean_flags" build_with_cmake
 # GoogleTest is only linked into tests: built as it comes.
 ensure googletest /usr/src/googletest "$GTEST_OPTIONS" "" build_with_cmake

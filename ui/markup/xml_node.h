@@ -54,6 +54,7 @@ class CXmlNode {
   const XmlChar* TextAt(uint32_t offset) const;
   uint32_t Offset(const XmlChar* p) const;
   void MapAttributes() const;  // fills the cache
+  bool IsMapped(int index) const;
 
   struct Attribute {
     uint32_t name;  // offsets into the document's text
@@ -116,14 +117,17 @@ inline int CXmlNode::AttributeCount() const {
   return attributeCount_;
 }
 
+// The count never exceeds the cache; the first test says so to the compiler.
+inline bool CXmlNode::IsMapped(int index) const {
+  return index >= 0 && index < kMaxAttributes && index < AttributeCount();
+}
+
 inline const XmlChar* CXmlNode::AttributeName(int index) const {
-  const bool mapped = index >= 0 && index < AttributeCount();
-  return mapped ? TextAt(attributes_[index].name) : detail::kEmptyText;
+  return IsMapped(index) ? TextAt(attributes_[index].name) : detail::kEmptyText;
 }
 
 inline const XmlChar* CXmlNode::AttributeValue(int index) const {
-  const bool mapped = index >= 0 && index < AttributeCount();
-  return mapped ? TextAt(attributes_[index].value) : detail::kEmptyText;
+  return IsMapped(index) ? TextAt(attributes_[index].value) : detail::kEmptyText;
 }
 
 }  // namespace Veneer
