@@ -112,12 +112,4 @@ bool IsAlnumByTable(XmlChar unit) {
   return range != std::begin(kAlnumRanges) && value <= (range - 1)->last;
 }
 
-bool IsNameChar(XmlChar unit) {
-  if (unit < 0x80) {
-    return (unit >= '0' && unit <= '9') || (unit >= 'A' && unit <= 'Z') ||
-           (unit >= 'a' && unit <= 'z') || unit == '_' || unit == ':';
-  }
-  return SystemIsAlnum(unit);
-}
-
 }  // namespace Veneer

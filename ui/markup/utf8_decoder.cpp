@@ -1,11 +1,19 @@
 #include "ui/markup/utf8_decoder.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace Veneer {
 namespace {
 
 constexpr XmlChar kReplacement = 0xFFFD;
+constexpr size_t kBlock = 16;
+
+bool IsAscii(const unsigned char* bytes) {
+  uint64_t words[2];
+  std::memcpy(words, bytes, sizeof words);
+  return ((words[0] | words[1]) & 0x8080808080808080) == 0;
+}
 
 bool IsContinuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
@@ -49,6 +57,16 @@ size_t DecodeUtf8(const unsigned char* bytes, size_t size, XmlChar* out) {
   size_t in = 0;
   size_t written = 0;
   while (in < size) {
+    // Layouts are mostly ASCII: a block at a time while no byte of it has its
+    // top bit set.
+    while (size - in >= kBlock && IsAscii(bytes + in)) {
+      unsigned char block[kBlock];
+      std::memcpy(block, bytes + in, kBlock);
+      for (size_t k = 0; k < kBlock; ++k) out[written + k] = block[k];
+      in += kBlock;
+      written += kBlock;
+    }
+    if (in == size) break;
     const unsigned char start = bytes[in++];
     if (start < 0x80) {
       out[written++] = start;

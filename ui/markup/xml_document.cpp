@@ -13,7 +13,7 @@ namespace {
 
 constexpr size_t kFirstCapacity = 500;
 // Offsets are 32-bit: longer texts are refused before they are parsed.
-constexpr size_t kMaxTextUnits = UINT32_MAX - 1;
+constexpr size_t kMaxTextUnits = UINT32_MAX - 1 - kXmlTextPadding;
 
 template <size_t N>
 void CopyCut(XmlChar (&buffer)[N], const XmlChar* text) {
@@ -22,8 +22,12 @@ void CopyCut(XmlChar (&buffer)[N], const XmlChar* text) {
   buffer[i] = 0;
 }
 
-std::unique_ptr<XmlChar[]> Allocate(size_t units) {
-  return std::unique_ptr<XmlChar[]>(new (std::nothrow) XmlChar[units]);
+// Room for `length` units, their NUL and the parser's padding, which is
+// cleared.
+std::unique_ptr<XmlChar[]> Allocate(size_t length) {
+  std::unique_ptr<XmlChar[]> text(new (std::nothrow) XmlChar[length + 1 + kXmlTextPadding]);
+  if (text) std::fill_n(text.get() + length, 1 + kXmlTextPadding, XmlChar{0});
+  return text;
 }
 
 }  // namespace
@@ -35,12 +39,11 @@ bool CXmlDocument::LoadText(const XmlChar* text) {
   Release();
   size_t length = 0;
   while (text != nullptr && text[length] != 0) ++length;
-  if (length > kMaxTextUnits || !(text_ = Allocate(length + 1))) {
+  if (length > kMaxTextUnits || !(text_ = Allocate(length))) {
     SetError("Out of memory", nullptr);
     return false;
   }
   std::copy(text, text + length, text_.get());
-  text_[length] = 0;
   return Parse();
 }
 
@@ -52,11 +55,13 @@ bool CXmlDocument::LoadUtf8(const void* bytes, size_t size) {
     size -= 3;
   }
   // UTF-8 never needs more UTF-16 units than it has bytes.
-  if (size > kMaxTextUnits || !(text_ = Allocate(size + 1))) {
+  if (size > kMaxTextUnits || !(text_ = Allocate(size))) {
     SetError("Out of memory", nullptr);
     return false;
   }
-  text_[SystemUtf8ToUtf16(data, size, text_.get())] = 0;
+  // Fewer units than bytes leave a tail to clear up to the allocated NUL.
+  const size_t length = SystemUtf8ToUtf16(data, size, text_.get());
+  std::fill(text_.get() + length, text_.get() + size, XmlChar{0});
   return Parse();
 }
 

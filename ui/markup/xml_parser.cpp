@@ -1,6 +1,7 @@
 #include "ui/markup/xml_parser.h"
 
 #include "ui/markup/name_chars.h"
+#include "ui/markup/unit_scan.h"
 
 namespace Veneer {
 namespace {
@@ -11,8 +12,14 @@ XmlChar* SkipBlanks(XmlChar* p) {
 }
 
 XmlChar* SkipName(XmlChar* p) {
-  while (*p != 0 && IsNameChar(*p)) ++p;
+  while (IsNameChar(*p)) ++p;  // never the NUL at the end
   return p;
+}
+
+// The end of an element's name once its attributes were read: the unit after
+// the name is then a NUL or the ">" that closed the start tag.
+XmlChar* NameEnd(XmlChar* name) {
+  return FindNulOr(name, '>', '>');
 }
 
 // Steps over the first `first`+`second` pair, or to the end of the text.
@@ -53,7 +60,8 @@ size_t DecodeEntity(const XmlChar* p, XmlChar* decoded) {
 // become blanks, so a later scan over the start tag still finds its way.
 // Leaves `*p` on the stop unit and returns the decoded end.
 XmlChar* ReadText(XmlChar** p, XmlChar stop) {
-  XmlChar* in = *p;
+  // Most texts hold no entity: up to the first "&" nothing moves.
+  XmlChar* in = FindNulOr(*p, stop, '&');
   XmlChar* out = in;
   while (*in != 0 && *in != stop) {
     XmlChar decoded;
@@ -84,7 +92,7 @@ class Parser {
   uint32_t Append(XmlChar* name, uint32_t parent, uint32_t previous);
   bool ReadAttributes(XmlChar** p);
   bool ReadEndTag(XmlChar** p, uint32_t element);
-  void EndName(uint32_t element) const { *SkipName(NameOf(element)) = 0; }
+  void EndName(uint32_t element) const { *NameEnd(NameOf(element)) = 0; }
   bool EndOfText(uint32_t level, uint32_t innermost) const;
 
   XmlChar* const text_;
@@ -106,7 +114,9 @@ uint32_t Parser::Append(XmlChar* name, uint32_t parent, uint32_t previous) {
     elements_.reserve(capacity < 500 ? 500 : capacity + capacity / 2 + 500);
   }
   const auto index = static_cast<uint32_t>(elements_.size());
-  elements_.push_back({Offset(name), 0, 0, parent, 0});
+  XmlElement& element = elements_.emplace_back();
+  element.start = Offset(name);
+  element.parent = parent;
   if (previous != 0) {
     elements_[previous].next = index;
   } else if (parent != 0) {
@@ -150,7 +160,7 @@ bool Parser::ReadEndTag(XmlChar** cursor, uint32_t element) {
   *p = 0;
   p = SkipBlanks(p + 2);
   const XmlChar* name = NameOf(element);
-  const XmlChar* nameEnd = SkipName(NameOf(element));
+  const XmlChar* nameEnd = NameEnd(NameOf(element));
   for (const XmlChar* n = name; n < nameEnd; ++n, ++p) {
     if (*p != *n) return Fail("Unmatched closing tag", p - (n - name));
   }

@@ -3,6 +3,7 @@
 // per element appended to the table.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "ui/markup/xml_char.h"
@@ -15,9 +16,14 @@ struct XmlParseError {
   const XmlChar* location = nullptr;  // where in the text the parse stopped
 };
 
-// Parses the NUL-terminated `text` (which it changes) into `elements`, whose
-// record 0 the caller has reserved. False with `error` set when the text is
-// not accepted; the table then holds whatever was appended before.
+// Units the text must hold after its terminating NUL: the parser reads text
+// in blocks of four units.
+constexpr size_t kXmlTextPadding = 3;
+
+// Parses the NUL-terminated `text` (which it changes, and which is followed by
+// kXmlTextPadding readable units) into `elements`, whose record 0 the caller
+// has reserved. False with `error` set when the text is not accepted; the
+// table then holds whatever was appended before.
 bool ParseXml(XmlChar* text, std::vector<XmlElement>* elements, XmlParseError* error);
 
 }  // namespace Veneer
