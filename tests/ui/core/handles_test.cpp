@@ -85,8 +85,10 @@ class HandleTest : public ::testing::Test {
         picture_ +
         L"\" shadowcorner=\"9,9,9,9\">"
         L"<Font name=\"Tahoma\" size=\"13\" default=\"true\" />"
-        L"<Control bkcolor=\"#FF203040\" bkimage=\"" +
-        picture_ + L"\" /></Window>");
+        L"<VerticalLayout bkcolor=\"#FF203040\"><Label text=\"label\" bkimage=\"" +
+        picture_ +
+        L"\" /><Button text=\"button\" /><CheckBox /><Progress value=\"40\" /></VerticalLayout>"
+        L"</Window>");
     window.Open();
     for (int i = 0; i < 3; ++i) {
       MoveWindow(window.hwnd(), 100 + i * 10, 100, 200 + i * 20, 120, TRUE);
