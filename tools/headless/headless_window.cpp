@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "app/browser_launch.h"
-#include "app/private_messages.h"
 #include "install/download_worker.h"
 #include "install/file_system.h"
 #include "install/package_runner.h"
+#include "install/private_messages.h"
 #include "tools/text/utf8_text.h"
 
 namespace lumo::headless {
