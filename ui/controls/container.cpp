@@ -298,8 +298,10 @@ bool CContainerUI::MoveChildTo(CControlUI* child, int index) {
   return true;
 }
 
+// Not through the virtual InsertChildAt: a derived container's AddChild and
+// InsertChildAt each add their own rule (a tab layout's page selection).
 bool CContainerUI::AddChild(CControlUI* child) {
-  return InsertChildAt(child, ChildCount());
+  return CContainerUI::InsertChildAt(child, ChildCount());
 }
 
 // The index is checked before anything happens, so a refused child stays

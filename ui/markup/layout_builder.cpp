@@ -5,7 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/controls/check_box.h"
 #include "ui/controls/control.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/gif_anim.h"
+#include "ui/controls/horizontal_layout.h"
+#include "ui/controls/progress.h"
+#include "ui/controls/tab_layout.h"
+#include "ui/controls/vertical_layout.h"
 #include "ui/core/paint_manager.h"
 #include "ui/core/value_syntax.h"
 #include "ui/markup/layout_window_attributes.h"
@@ -29,6 +36,17 @@ struct ElementClass {
 
 const ElementClass kElementClasses[] = {
     {L"Control", Make<CControlUI>},
+    {L"Container", Make<CContainerUI>},
+    {L"VerticalLayout", Make<CVerticalLayoutUI>},
+    {L"HorizontalLayout", Make<CHorizontalLayoutUI>},
+    {L"TabLayout", Make<CTabLayoutUI>},
+    {L"Label", Make<CLabelUI>},
+    {L"Button", Make<CButtonUI>},
+    {L"Option", Make<COptionUI>},
+    {L"CheckBox", Make<CCheckBoxUI>},
+    {L"Edit", Make<CEditUI>},
+    {L"Progress", Make<CProgressUI>},
+    {L"GifAnim", Make<CGifAnimUI>},
 };
 
 bool IsResourceElement(std::wstring_view name) {
