@@ -56,6 +56,9 @@ for layout in "$@"; do
 done
 [ ${#shots[@]} -gt 0 ] || { echo "no screenshots" >&2; exit 1; }
 
-montage -font DejaVu-Sans -pointsize 13 -label '%t' "${shots[@]}" -tile 3x \
-  -geometry +12+12 -background '#E9ECF0' "$outdir/contact-sheet.png"
+# Without a compositing window manager the drop shadow's window shows as a
+# black frame, so the pictures are of the windows alone and the sheet draws
+# a shadow of its own.
+montage -font DejaVu-Sans -pointsize 13 -label '%t' "${shots[@]}" -tile 3x -shadow \
+  -geometry +14+14 -background '#E6E8EB' -colors 256 "PNG8:$outdir/contact-sheet.png"
 printf '%s\n' "${shots[@]}" "$outdir/contact-sheet.png"

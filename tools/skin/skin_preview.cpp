@@ -3,7 +3,7 @@
 // the pages that hold it (a page that only holds another tab layout is seen
 // through that one's pages). For each view it prints
 //   shot NAME LEFT TOP RIGHT BOTTOM
-// with the screen rectangle of the window and its shadow, and waits for a
+// with the window's rectangle on the screen, and waits for a
 // line on standard input, by which the caller has taken its picture.
 //
 // Usage: skin_preview FOLDER LAYOUT [WIDTH HEIGHT]
@@ -13,6 +13,7 @@
 //                 the layout's own
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -87,29 +88,6 @@ void CollectViews(CControlUI* control, std::vector<std::pair<CTabLayoutUI*, int>
   }
 }
 
-// The window with the windows it owns (its shadow), on the screen.
-RECT ScreenRect(HWND window) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  struct Search {
-    HWND owner;
-    RECT* rect;
-  } search = {window, &rect};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND other, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        RECT owned = {};
-        if (GetWindow(other, GW_OWNER) == s->owner && IsWindowVisible(other) &&
-            GetWindowRect(other, &owned)) {
-          UnionRect(s->rect, s->rect, &owned);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return rect;
-}
-
 // Paints what is pending and lets the window and its shadow handle every
 // message queued so far.
 void Settle(HWND window) {
@@ -122,14 +100,42 @@ void Settle(HWND window) {
   GdiFlush();
 }
 
+// Posted to the UI thread when the caller's line has come (wParam 1) or
+// standard input has ended (wParam 0).
+constexpr UINT kCallerAnswered = WM_APP + 1;
+
+DWORD WINAPI ReadCallerLine(void* uiThread) {
+  char line[16];
+  const bool answered = std::fgets(line, sizeof line, stdin) != nullptr;
+  PostThreadMessageW(static_cast<DWORD>(reinterpret_cast<uintptr_t>(uiThread)), kCallerAnswered,
+                     answered, 0);
+  return 0;
+}
+
+// Waits for the caller's line while the window goes on handling its
+// messages: the pointer still makes buttons hot, the animation still plays.
+bool WaitForCaller() {
+  void* uiThread = reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId()));
+  const HANDLE reader = CreateThread(nullptr, 0, ReadCallerLine, uiThread, 0, nullptr);
+  if (reader == nullptr) return false;
+  CloseHandle(reader);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.hwnd == nullptr && message.message == kCallerAnswered) return message.wParam != 0;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return false;
+}
+
 bool Shoot(HWND window, const std::wstring& name) {
   Settle(window);
-  const RECT rect = ScreenRect(window);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
   std::printf("shot %ls %ld %ld %ld %ld\n", name.c_str(), rect.left, rect.top, rect.right,
               rect.bottom);
   std::fflush(stdout);
-  char line[16];
-  return std::fgets(line, sizeof line, stdin) != nullptr;
+  return WaitForCaller();
 }
 
 std::wstring ViewName(const View& view) {
