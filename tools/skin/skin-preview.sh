@@ -48,7 +48,7 @@ photograph() {
       *) echo "$layout: $verb $name $left $top $right $bottom" >&2 ;;
     esac
   done
-  wait "$pid"
+  wait "$pid" || { echo "$layout: the preview failed" >&2; exit 1; }
 }
 
 for layout in "$@"; do

@@ -24,6 +24,8 @@
 #include "ui/controls/tab_layout.h"
 #include "ui/core/gdiplus_session.h"
 #include "ui/core/window_impl_base.h"
+#include "ui/markup/skin_location.h"
+#include "ui/markup/xml_document.h"
 
 namespace {
 
@@ -143,7 +145,20 @@ std::wstring ViewName(const View& view) {
   return (name.empty() ? L"tab" : name) + L"-" + std::to_wstring(view.page);
 }
 
+// A layout that doesn't load would stop the window with a message box that
+// nobody may see; say why here instead.
+bool LayoutLoads(const wchar_t* folder, const wchar_t* layout) {
+  Veneer::SkinRequest request;
+  request.folder = folder;
+  Veneer::SkinLocation::Process().PrepareForWindow(request);
+  Veneer::CXmlDocument document;
+  if (document.LoadSkinFile(layout)) return true;
+  std::printf("failed %ls: %ls %ls\n", layout, document.ErrorMessage(), document.ErrorLocation());
+  return false;
+}
+
 int Run(const wchar_t* folder, const wchar_t* layout, int width, int height) {
+  if (!LayoutLoads(folder, layout)) return 1;
   Veneer::GdiplusSession gdiplus;
   Veneer::CShadowUI::Initialize(GetModuleHandleW(nullptr));
   auto* window = new PreviewWindow(folder, layout);  // deletes itself with its window
