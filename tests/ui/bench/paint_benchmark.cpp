@@ -186,36 +186,6 @@ CContainerUI* BuildMainPage(const lumo::test::TempFolder& folder, CControlUI*& i
   return views;
 }
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return count.QuadPart / frequency;
-}
-
-// Paints until nothing of the window is left invalid, as the message loop
-// would.
-void PaintPending(HWND hwnd) {
-  for (RECT r; GetUpdateRect(hwnd, &r, FALSE);) UpdateWindow(hwnd);
-}
-
-// The median time of one run of `work`, in microseconds.
-double Median(int runs, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double start = Now();
-    work();
-    GdiFlush();
-    times.push_back((Now() - start) * 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 // Paints until nothing of the window is left invalid, as the message loop
 // would.
 void PaintPending(HWND hwnd) {
