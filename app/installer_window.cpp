@@ -2,7 +2,7 @@
 
 #include "app/format_wide.h"
 #include "app/message_dialog.h"
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/edit.h"
