@@ -13,7 +13,7 @@ probe=$win64/tools/bench/first_paint_benchmark.exe
 
 # The point: the middle of the installer's install button, the bare
 # window's middle.
-median() { "$win64/wine-run" "$probe" "$@" "$runs" | sed -n 's/^median \(.*\) ms$/\1/p'; }
+median() { "$win64/wine-run" "$probe" "$@" "$runs" | tr -d '\r' | sed -n 's/^median \(.*\) ms$/\1/p'; }
 installer=$(median "Z:$win64/app/LumoGameBrowserSetup.exe" BrowserPlugInstallWnd 290 248)
 bare=$(median "Z:$win64/tools/bench/bare_window.exe" LumoBareWindow 290 180)
 echo "start to first paint, median of $runs: installer $installer ms, bare window $bare ms"
