@@ -148,8 +148,11 @@ TEST_F(InstallerWindowTest, CustomPageChoicesReachThePackage) {
 
   const std::string folder = "C:\\lumo ui\\custom\\LumoGameBrowser";
   std::string receipt;
-  ASSERT_TRUE(WaitUntil([&] { return !(receipt = Receipt(folder, "package-receipt.txt")).empty(); },
-                        60000));
+  const bool ran =
+      WaitUntil([&] { return !(receipt = Receipt(folder, "package-receipt.txt")).empty(); }, 60000);
+  if (!ran) screen().Shot("no-package-ran");
+  if (!ran && screen().Dialog()) screen().ShotOf(*screen().Dialog(), "no-package-ran-dialog");
+  ASSERT_TRUE(ran);
   EXPECT_NE(receipt.find("install path: " + folder + "\n"), std::string::npos) << receipt;
   ExpectOptions(receipt, "1010");
   EXPECT_TRUE(screen().WaitToShow("install_success.png", ui::kResultPicture, "result-page"));
