@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/controls/control.h"
+#include "ui/core/accessible_tree.h"
 #include "ui/core/control_interface.h"
 #include "ui/core/manager_registry.h"
 #include "ui/render/blend_functions.h"
@@ -173,6 +174,7 @@ void PaintManager::ForgetControl(CControlUI* control) {
   if (click_ == control) click_ = nullptr;
   if (focus_ == control) focus_ = nullptr;
   RemoveItem(overlays_, control);
+  if (accessible_) accessible_->Forget(control);
   timers_.RemoveControl(control, window_);
   CControlUI** named = names_.Find(control->GetName());
   if (named && *named == control) names_.Remove(control->GetName());
@@ -201,6 +203,19 @@ PaintManager& PaintManager::ResourceRoot() {
 
 const PaintManager& PaintManager::ResourceRoot() const {
   return const_cast<PaintManager*>(this)->ResourceRoot();
+}
+
+AccessibleTree& PaintManager::Accessibility() {
+  if (!accessible_) accessible_ = std::make_unique<AccessibleTree>(*this);
+  return *accessible_;
+}
+
+void PaintManager::NotifyAccessibility(CControlUI* control, DWORD event) {
+  Accessibility().Raise(control, event);
+}
+
+void PaintManager::AnnounceDialog(const std::wstring& text) {
+  Accessibility().AnnounceDialog(text);
 }
 
 const DefaultColours& PaintManager::GetDefaultColours() const {

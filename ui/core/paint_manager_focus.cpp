@@ -83,9 +83,11 @@ void PaintManager::SetFocusedControl(CControlUI* control) {
   }
   focus_ = control;
   Send(control, UiEventType::SetFocus, lastMouse_, CurrentKeyState());
-  // The notification comes from the control only if the event left it alive
-  // and focused.
-  if (focus_ == control) SendNotification(control, Notify::kSetFocus);
+  // Screen readers and the notification hear of the control only if the
+  // event left it alive and focused.
+  if (focus_ != control) return;
+  NotifyAccessibility(control, EVENT_OBJECT_FOCUS);
+  SendNotification(control, Notify::kSetFocus);
 }
 
 // The focus control gets a kill-focus event naming its successor.
