@@ -144,6 +144,8 @@ class CControlUI {
   void RequestLayout();
   void RequestParentLayout();
   bool IsLayoutNeeded() const { return layoutNeeded_; }
+  // The control's own "visible", whatever its containers' visibility.
+  bool IsOwnVisible() const { return visible_; }
   // Applies name="value" pairs separated by single blanks, up to the first
   // malformed pair.
   void ApplyAttributeText(const std::wstring& text);
@@ -187,6 +189,12 @@ class CControlUI {
   bool DrawImage(HDC dc, std::wstring& description, const std::wstring& modify = {});
   // The part of the rectangle being painted, set by Paint.
   const RECT& PaintRect() const { return paintRect_; }
+  // The focused flag alone, without a repaint (controls that repaint
+  // themselves on focus changes, or never).
+  void SetFocusedFlag(bool focused) { focused_ = focused; }
+  // The text alone, without a repaint (a control whose text a native
+  // window shows while it changes).
+  void StoreText(const std::wstring& text) { text_ = text; }
   // The tail shared by the size setters.
   void OnSizeChanged();
   void Notify(const wchar_t* type, WPARAM wParam = 0, LPARAM lParam = 0);

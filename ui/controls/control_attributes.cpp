@@ -1,6 +1,7 @@
 // The skin attributes of the base control.
 #include "ui/controls/attribute_table.h"
 #include "ui/controls/control.h"
+#include "ui/controls/layout_arithmetic.h"
 #include "ui/core/paint_manager.h"
 #include "ui/core/value_syntax.h"
 #include "ui/render/win_rect.h"
@@ -12,10 +13,10 @@ using Row = AttributeRow<CControlUI>;
 
 // "pos" l,t,r,b: a negative left or top anchors to the right or bottom edge.
 void ApplyPos(CControlUI& c, const std::wstring& v) {
-  const IntRect r = ParseIntRect(v);
-  c.SetFloatOffset({r.left >= 0 ? r.left : r.right, r.top >= 0 ? r.top : r.bottom});
-  c.SetFixedWidth(r.right - r.left);
-  c.SetFixedHeight(r.bottom - r.top);
+  const PosPlacement p = PlacementOfPos(ParseIntRect(v));
+  c.SetFloatOffset({p.offset.cx, p.offset.cy});
+  c.SetFixedWidth(p.size.cx);
+  c.SetFixedHeight(p.size.cy);
 }
 
 // "bordersize" is one uniform width, or four side widths with commas.

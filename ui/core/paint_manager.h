@@ -71,6 +71,9 @@ class PaintManager {
   void RegisterNames(CControlUI* subtree);
   CControlUI* FindControlByName(const std::wstring& name);
   CControlUI* FindControlAt(POINT point) const;
+  // Gives up the mouse capture a button press took (a control that hands
+  // the press to a native child window never holds it).
+  void ReleaseMouseCapture();
 
   // True when the message is handled and `result` is to be returned.
   bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -159,6 +162,10 @@ class PaintManager {
   void SetRoundCorner(SIZE corner) { roundCorner_ = corner; }
   BYTE GetOpacity() const { return opacity_; }
   void SetOpacity(BYTE opacity) { opacity_ = opacity; }
+  // A per-pixel-alpha window ("bktrans"): native child windows can't live
+  // in it, so controls put theirs in popups.
+  bool IsTransparentBackground() const { return transparentBackground_; }
+  void SetTransparentBackground(bool on) { transparentBackground_ = on; }
   bool IsGdiplusText() const { return gdiplusText_; }
   void SetGdiplusText(bool on) { gdiplusText_ = on; }
   bool IsOffscreenPainting() const { return offscreenPainting_; }
@@ -226,6 +233,7 @@ class PaintManager {
   bool layoutDue_ = false;
   bool focusDue_ = false;
   bool offscreenPainting_ = true;
+  bool transparentBackground_ = false;
   bool gdiplusText_ = false;
   bool mouseTracking_ = false;
   bool mouseCaptured_ = false;

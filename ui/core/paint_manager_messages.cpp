@@ -213,6 +213,11 @@ void PaintManager::OnButtonUp(POINT point, WPARAM wParam, LPARAM lParam) {
   click_ = nullptr;
 }
 
+void PaintManager::ReleaseMouseCapture() {
+  if (window_ && GetCapture() == window_) ReleaseCapture();
+  mouseCaptured_ = false;
+}
+
 void PaintManager::OnContextMenu(POINT point) {
   if (!click_) return;
   ReleaseCapture();

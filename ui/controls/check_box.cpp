@@ -1,0 +1,9 @@
+#include "ui/controls/check_box.h"
+
+namespace Veneer {
+
+const wchar_t* CCheckBoxUI::UiClassName() const {
+  return L"CheckBoxUI";
+}
+
+}  // namespace Veneer
