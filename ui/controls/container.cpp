@@ -299,12 +299,16 @@ bool CContainerUI::MoveChildTo(CControlUI* child, int index) {
 }
 
 bool CContainerUI::AddChild(CControlUI* child) {
-  return InsertChildAt(child, ChildCount());
+  return Insert(child, ChildCount());
+}
+
+bool CContainerUI::InsertChildAt(CControlUI* child, int index) {
+  return Insert(child, index);
 }
 
 // The index is checked before anything happens, so a refused child stays
 // the caller's, untouched.
-bool CContainerUI::InsertChildAt(CControlUI* child, int index) {
+bool CContainerUI::Insert(CControlUI* child, int index) {
   if (!child || index < 0 || index > ChildCount()) return false;
   if (PaintManager* manager = GetManager()) {
     child->Attach(manager, this, true);

@@ -106,6 +106,8 @@ class CContainerUI : public CControlUI, public IContainerUI {
   bool PlaceIfFloating(int index);
 
  private:
+  // AddChild and InsertChildAt without the derived classes' additions.
+  bool Insert(CControlUI* child, int index);
   void Destroy(CControlUI* child);
   void SetInheritedVisibleOfChildren();
   void ScrollBy(int dx, int dy);

@@ -32,10 +32,19 @@ bool AccessibleTree::JoinApartment() {
   return SUCCEEDED(apartment_) || apartment_ == RPC_E_CHANGED_MODE;
 }
 
-LRESULT AccessibleTree::AnswerGetObject(WPARAM wParam, LPARAM objectId) {
+LRESULT AccessibleTree::AnswerGetObject(WPARAM wParam, LPARAM objectId, CControlUI* control) {
   if (static_cast<LONG>(objectId) != OBJID_CLIENT || !JoinApartment()) return 0;
-  if (!client_) client_ = new AccessibleObject(*this, nullptr);
-  const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, client_);
+  AccessibleObject* object = nullptr;
+  if (control) {
+    object = ObjectOf(control);
+    if (!object) return 0;
+  } else {
+    if (!client_) client_ = new AccessibleObject(*this, nullptr);
+    object = client_;
+    object->AddRef();
+  }
+  const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, object);
+  object->Release();
   // A failure leaves the window to the system's own description of it.
   return answer > 0 ? answer : 0;
 }

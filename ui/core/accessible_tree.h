@@ -36,9 +36,10 @@ class AccessibleTree {
   AccessibleTree(const AccessibleTree&) = delete;
   AccessibleTree& operator=(const AccessibleTree&) = delete;
 
-  // The answer to WM_GETOBJECT for the client area; 0 for other objects,
-  // which the default window procedure answers.
-  LRESULT AnswerGetObject(WPARAM wParam, LPARAM objectId);
+  // The answer to WM_GETOBJECT for the client area of the window or, with
+  // a control, of a native window that shows it; 0 for other objects (and
+  // controls outside the tree), which the system answers.
+  LRESULT AnswerGetObject(WPARAM wParam, LPARAM objectId, CControlUI* control = nullptr);
   // NotifyWinEvent for the control (the client object for the root).
   void Raise(CControlUI* control, DWORD event);
   // The control is being deleted: its object is disconnected.

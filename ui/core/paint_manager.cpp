@@ -218,6 +218,10 @@ void PaintManager::AnnounceDialog(const std::wstring& text) {
   Accessibility().AnnounceDialog(text);
 }
 
+LRESULT PaintManager::AnswerAccessibleObject(CControlUI* control, WPARAM wParam, LPARAM objectId) {
+  return Accessibility().AnswerGetObject(wParam, objectId, control);
+}
+
 const DefaultColours& PaintManager::GetDefaultColours() const {
   return ResourceRoot().colours_;
 }

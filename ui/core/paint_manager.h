@@ -124,6 +124,9 @@ class PaintManager {
   // The window is a message dialog showing `text`: screen readers are told
   // that it opened and read the text as its name.
   void AnnounceDialog(const std::wstring& text);
+  // WM_GETOBJECT of a native window that shows a control (the edit's
+  // editor): the control's object, or 0 for the system to answer.
+  LRESULT AnswerAccessibleObject(CControlUI* control, WPARAM wParam, LPARAM objectId);
 
   // --- Fonts: indices count from 0 in registration order; an index outside
   // the table means the default font ---

@@ -82,12 +82,14 @@ void PaintManager::SetFocusedControl(CControlUI* control) {
     return;
   }
   focus_ = control;
-  Send(control, UiEventType::SetFocus, lastMouse_, CurrentKeyState());
-  // Screen readers and the notification hear of the control only if the
-  // event left it alive and focused.
-  if (focus_ != control) return;
+  // Screen readers hear of the focus first: a control that opens a native
+  // window of its own on the event (an edit's editor) hands the focus on,
+  // and the system's event for that window must come last.
   NotifyAccessibility(control, EVENT_OBJECT_FOCUS);
-  SendNotification(control, Notify::kSetFocus);
+  Send(control, UiEventType::SetFocus, lastMouse_, CurrentKeyState());
+  // The notification comes from the control only if the event left it
+  // alive and focused.
+  if (focus_ == control) SendNotification(control, Notify::kSetFocus);
 }
 
 // The focus control gets a kill-focus event naming its successor.

@@ -178,10 +178,15 @@ WinEventLog::~WinEventLog() {
   recording = nullptr;
 }
 
+// Finding the object is a call into the window's process, during which
+// COM lets the next event in: the event takes its place in the log first.
 void CALLBACK WinEventLog::Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
                                   DWORD, DWORD) {
   if (!recording) return;
   if (child == CHILDID_SELF && event != EVENT_SYSTEM_DIALOGSTART) return;
+  WinEventLog* log = recording;
+  const size_t index = log->events.size();
+  log->events.push_back({event, window, object, child, {}});
   IAccessible* found = nullptr;
   VARIANT foundChild;
   VariantInit(&foundChild);
@@ -191,8 +196,9 @@ void CALLBACK WinEventLog::Record(HWINEVENTHOOK, DWORD event, HWND window, LONG 
     found->Release();
   }
   VariantClear(&foundChild);
-  recording->events.push_back(
-      {event, window, object, child, std::wstring(EventName(event)) + L" '" + name + L"'"});
+  if (recording == log && index < log->events.size()) {
+    log->events[index].line = std::wstring(EventName(event)) + L" '" + name + L"'";
+  }
 }
 
 std::vector<std::wstring> WinEventLog::Lines() const {
