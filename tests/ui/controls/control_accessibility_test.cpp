@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/support/temp_folder.h"
-#include "tests/ui/support/assistive_client.h"
+#include "tests/ui/support/reader_test.h"
 #include "tests/ui/support/ui_test_window.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
@@ -34,55 +34,43 @@ const unsigned char kTwoFrameGif[] = {
     0x21, 0xF9, 0x04, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01,
     0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x4C, 0x01, 0x00, 0x3B};
 
-template <typename T>
-T* Make(const std::wstring& attributes) {
-  auto* control = new T;
-  control->ApplyAttributeText(attributes);
-  return control;
-}
-
 // An installer's page: a tab layout whose first page holds one control of
 // every kind, and whose second page a line of text.
-class ControlAccessibilityTest : public ::testing::Test {
+class ControlAccessibilityTest : public test::ReaderTest {
  protected:
+  ControlAccessibilityTest() : ReaderTest(300, 300) {}
   void SetUp() override {
     const std::wstring gif = folder_ / L"busy.gif";
     ASSERT_TRUE(lumo::test::WriteFile(
         gif, std::string(reinterpret_cast<const char*>(kTwoFrameGif), sizeof kTwoFrameGif)));
     auto* root = new CVerticalLayoutUI;
-    tabs_ = root->Add(Make<CTabLayoutUI>(L"name=\"tabs\""));
-    auto* page = tabs_->Add(Make<CVerticalLayoutUI>(L"name=\"page0\""));
-    page->Add(Make<CLabelUI>(L"text=\"Install Lumo\" height=\"16\""));
-    page->Add(Make<CLabelUI>(L"bkimage=\"logo.png\" height=\"16\""));
-    page->Add(Make<CButtonUI>(L"name=\"install\" text=\"Install\" height=\"20\""));
-    agree_ = page->Add(Make<CCheckBoxUI>(L"name=\"agree\" text=\"I agree\" selected=\"true\""));
-    page->Add(Make<COptionUI>(L"text=\"Fast\" group=\"speed\" selected=\"true\" height=\"16\""));
-    page->Add(Make<COptionUI>(L"text=\"Slow\" group=\"speed\" height=\"16\""));
-    auto* row = page->Add(Make<CHorizontalLayoutUI>(L"height=\"20\""));
-    row->Add(Make<CLabelUI>(L"text=\"Folder:\" width=\"50\""));
-    row->Add(Make<CControlUI>(L"width=\"6\""));
-    edit_ = row->Add(Make<CEditUI>(L"name=\"path\" text=\"C:\\Lumo\""));
-    progress_ = page->Add(Make<CProgressUI>(L"name=\"progress\" value=\"37\""));
-    page->Add(Make<CGifAnimUI>(L"bkimage=\"" + gif + L"\" width=\"10\" height=\"10\""));
-    tabs_->Add(Make<CVerticalLayoutUI>(L"name=\"page1\""))
-        ->Add(Make<CLabelUI>(L"text=\"Done\" height=\"16\""));
-    window_.SetRoot(root);
-    window_.PaintNow();
-    window_.manager().AddListener(&log_);
-    client_ = test::ClientObject(window_.hwnd());
-    ASSERT_TRUE(client_);
+    tabs_ = root->Add(test::MakeControl<CTabLayoutUI>(L"name=\"tabs\""));
+    auto* page = tabs_->Add(test::MakeControl<CVerticalLayoutUI>(L"name=\"page0\""));
+    page->Add(test::MakeControl<CLabelUI>(L"text=\"Install Lumo\" height=\"16\""));
+    page->Add(test::MakeControl<CLabelUI>(L"bkimage=\"logo.png\" height=\"16\""));
+    page->Add(test::MakeControl<CButtonUI>(L"name=\"install\" text=\"Install\" height=\"20\""));
+    agree_ = page->Add(
+        test::MakeControl<CCheckBoxUI>(L"name=\"agree\" text=\"I agree\" selected=\"true\""));
+    page->Add(test::MakeControl<COptionUI>(
+        L"text=\"Fast\" group=\"speed\" selected=\"true\" height=\"16\""));
+    page->Add(test::MakeControl<COptionUI>(L"text=\"Slow\" group=\"speed\" height=\"16\""));
+    auto* row = page->Add(test::MakeControl<CHorizontalLayoutUI>(L"height=\"20\""));
+    row->Add(test::MakeControl<CLabelUI>(L"text=\"Folder:\" width=\"50\""));
+    row->Add(test::MakeControl<CControlUI>(L"width=\"6\""));
+    edit_ = row->Add(test::MakeControl<CEditUI>(L"name=\"path\" text=\"C:\\Lumo\""));
+    progress_ = page->Add(test::MakeControl<CProgressUI>(L"name=\"progress\" value=\"37\""));
+    page->Add(
+        test::MakeControl<CGifAnimUI>(L"bkimage=\"" + gif + L"\" width=\"10\" height=\"10\""));
+    tabs_->Add(test::MakeControl<CVerticalLayoutUI>(L"name=\"page1\""))
+        ->Add(test::MakeControl<CLabelUI>(L"text=\"Done\" height=\"16\""));
+    Show(root);
   }
-  void TearDown() override { window_.manager().RemoveListener(&log_); }
 
   lumo::test::TempFolder folder_;
-  test::ComThread com_;
-  test::TestWindow window_{300, 300};
-  test::NotificationLog log_;
   CTabLayoutUI* tabs_;
   CCheckBoxUI* agree_;
   CEditUI* edit_;
   CProgressUI* progress_;
-  ComPtr<IAccessible> client_;
 };
 
 TEST_F(ControlAccessibilityTest, EveryKindHasItsRoleNameStatesAndValue) {

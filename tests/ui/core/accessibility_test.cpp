@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/support/assistive_client.h"
+#include "tests/ui/support/reader_test.h"
 #include "tests/ui/support/test_container.h"
 #include "tests/ui/support/ui_test_window.h"
 #include "ui/core/paint_manager.h"
@@ -49,59 +49,37 @@ T* Place(TestContainer* parent, T* control, int l, int t, int r, int b) {
   return parent->Add(control);
 }
 
-CControlUI* Plain(const std::wstring& attributes) {
-  auto* control = new CControlUI;
-  control->ApplyAttributeText(attributes);
-  return control;
-}
-
 // The window at (100, 100), 200 by 120:
 //   "Welcome" text, an empty gap, a picture with a tooltip, a hidden text,
 //   and a row holding the buttons OK, Cancel (disabled) and More.
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public test::ReaderTest {
  protected:
   void SetUp() override {
     auto* root = new TestContainer(L"root");
-    title_ = Place(root, Plain(L"name=\"title\" text=\"Welcome\""), 0, 0, 200, 20);
-    Place(root, Plain(L"name=\"gap\""), 0, 20, 200, 24);
-    Place(root, Plain(L"name=\"logo\" bkimage=\"logo.png\" tooltip=\"Lumo\""), 10, 30, 42, 62);
-    Place(root, Plain(L"name=\"secret\" text=\"Secret\" visible=\"false\""), 50, 30, 90, 50);
+    title_ = Place(root, test::MakeControl(L"name=\"title\" text=\"Welcome\""), 0, 0, 200, 20);
+    Place(root, test::MakeControl(L"name=\"gap\""), 0, 20, 200, 24);
+    Place(root, test::MakeControl(L"name=\"logo\" bkimage=\"logo.png\" tooltip=\"Lumo\""), 10, 30,
+          42, 62);
+    Place(root, test::MakeControl(L"name=\"secret\" text=\"Secret\" visible=\"false\""), 50, 30, 90,
+          50);
     row_ = Place(root, new TestContainer(L"row"), 0, 70, 200, 110);
     ok_ = Place(row_, new PressControl(L"ok", L"OK"), 10, 5, 60, 35);
     cancel_ = Place(row_, new PressControl(L"cancel", L"Cancel"), 70, 5, 120, 35);
     cancel_->SetEnabled(false);
     more_ = Place(row_, new PressControl(L"more", L"More"), 130, 5, 190, 35);
-    window_.SetRoot(root);
-    window_.PaintNow();
-    window_.manager().AddListener(&log_);
-    client_ = test::ClientObject(window_.hwnd());
-    ASSERT_TRUE(client_);
+    Show(root);
   }
-  void TearDown() override { window_.manager().RemoveListener(&log_); }
 
-  void PressTab(bool shift = false) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_TAB, 1);
-    test::PumpMessages(20);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-  }
+  void PressTab(bool shift = false) { test::PressKey(window_.hwnd(), VK_TAB, shift); }
   ComPtr<IAccessible> Find(const std::wstring& name) {
     return test::FindByName(client_.Get(), name);
   }
 
-  test::ComThread com_;
-  TestWindow window_;
-  NotificationLog log_;
   CControlUI* title_;
   TestContainer* row_;
   PressControl* ok_;
   PressControl* cancel_;
   PressControl* more_;
-  ComPtr<IAccessible> client_;
 };
 
 TEST_F(AccessibilityTest, TheTreeShowsEveryVisibleControlButNotTheGaps) {
