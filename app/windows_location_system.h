@@ -15,6 +15,7 @@ class WindowsLocationSystem final : public LocationSystem {
  public:
   // `owner`: the window the folder dialog is modal to.
   explicit WindowsLocationSystem(HWND owner) : owner_(owner) {}
+  void SetOwner(HWND owner) { owner_ = owner; }
 
   std::wstring FindExistingInstallDir() override;
   // CSIDL_PROGRAM_FILES: for a 32-bit program on 64-bit Windows, the 32-bit one.

@@ -12,6 +12,8 @@ PACKAGES=(
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   # running and watching Windows programs
   wine64 xvfb xdotool imagemagick fonts-wqy-microhei
+  # rendering the skin's pictures from their sources
+  librsvg2-bin optipng
   # libraries: native, and the ones Debian ships for mingw
   libz-mingw-w64-dev zlib1g-dev libstb-dev googletest libgtest-dev
   libssl-dev openssl libjsoncpp-dev libbenchmark-dev libcpp-httplib-dev libpugixml-dev

@@ -2,7 +2,8 @@
 // reads its five switches, installs the demo browser it carries as
 // Nebrix.exe into the install folder, leaves the browser's launch command in
 // the registry, makes a desktop shortcut when asked, writes a receipt of what
-// it received into the install folder, and exits with the chosen code.
+// it received into the install folder, and exits with the chosen code
+// (LUMO_DEMO_PACKAGE_EXIT), when a test lets it go on (LUMO_DEMO_PACKAGE_HOLD).
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -72,6 +73,16 @@ bool CreateDesktopShortcut(const std::wstring& browser) {
   return saved;
 }
 
+// LUMO_DEMO_PACKAGE_HOLD names a file: the package waits (at most a minute)
+// until it exists, so that a test can look at the installer while a package
+// runs.
+void WaitForRelease() {
+  wchar_t gate[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(L"LUMO_DEMO_PACKAGE_HOLD", gate, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  for (int i = 0; i < 3000 && GetFileAttributesW(gate) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(20);
+}
+
 int ExitCode() {
   const char* chosen = std::getenv("LUMO_DEMO_PACKAGE_EXIT");
   return chosen != nullptr ? std::atoi(chosen) : LUMO_DEMO_PACKAGE_EXIT_CODE;
@@ -84,6 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   lumo::demo::PackageSwitches switches;
   lumo::demo::Receipt receipt;
   receipt.Add(L"command line", commandLine);
+  WaitForRelease();
   const int exitCode = ExitCode();
   if (!lumo::demo::ParsePackageSwitches(commandLine, switches)) {
     receipt.Add(L"result", L"malformed switches");

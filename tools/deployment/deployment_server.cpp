@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <fstream>
 #include <mutex>
 #include <thread>
@@ -54,6 +55,8 @@ struct DeploymentServer::State {
   std::thread plainThread;
 
   mutable std::mutex mutex;
+  std::condition_variable released;
+  bool packageReleased = false;
   std::vector<std::string> log;
   std::string logPath;
   std::vector<std::string> packageRequests;
@@ -66,6 +69,7 @@ struct DeploymentServer::State {
     if (!logPath.empty()) std::ofstream(logPath, std::ios::app) << line << '\n';
   }
   void Route();
+  void HoldPackage(std::size_t offset);
   void ServeConfiguration(httplib::Response& response) const;
   void ServePackage(const httplib::Request& request, httplib::Response& response);
 };
@@ -83,6 +87,14 @@ void DeploymentServer::State::ServeConfiguration(httplib::Response& response) co
       PiecewiseProvider(body, scenario.configPieceSize, body->size(), 50));
 }
 
+// A body held after `packageHoldAfter` bytes waits here before its next
+// write; a server that stops releases it.
+void DeploymentServer::State::HoldPackage(std::size_t offset) {
+  if (scenario.packageHoldAfter == 0 || offset < scenario.packageHoldAfter) return;
+  std::unique_lock<std::mutex> lock(mutex);
+  released.wait(lock, [this] { return packageReleased; });
+}
+
 void DeploymentServer::State::ServePackage(const httplib::Request& request,
                                            httplib::Response& response) {
   {
@@ -97,11 +109,16 @@ void DeploymentServer::State::ServePackage(const httplib::Request& request,
   auto body = std::make_shared<const std::string>(scenario.packageBody);
   const int pause = scenario.packageChunkDelayMs;
   switch (scenario.packageFraming) {
-    case BodyFraming::kContentLength:
+    case BodyFraming::kContentLength: {
+      auto serve = PiecewiseProvider(body, kPackageWriteSize, body->size(), pause);
       response.set_content_provider(
           body->size(), "application/octet-stream",
-          PiecewiseProvider(body, kPackageWriteSize, body->size(), pause));
+          [this, serve](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            HoldPackage(offset);
+            return serve(offset, length, sink);
+          });
       break;
+    }
     case BodyFraming::kCutShort:
       response.set_content_provider(
           body->size(), "application/octet-stream",
@@ -187,7 +204,16 @@ void StopServing(Server& server, std::thread& thread) {
 
 }  // namespace
 
+void DeploymentServer::ReleasePackage() {
+  {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->packageReleased = true;
+  }
+  state_->released.notify_all();
+}
+
 void DeploymentServer::Stop() {
+  ReleasePackage();
   StopServing(state_->server, state_->thread);
   StopServing(state_->plainServer, state_->plainThread);
 }

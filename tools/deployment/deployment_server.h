@@ -32,6 +32,10 @@ struct Scenario {
   BodyFraming packageFraming = BodyFraming::kContentLength;
   std::size_t packageCutAfter = 0;  // bytes sent before a kCutShort body ends
   int packageChunkDelayMs = 0;      // pause between package writes (a slow body)
+  // Above 0, the package body stops at its first write boundary at or past
+  // this many bytes until ReleasePackage(): a download caught halfway, for as
+  // long as a test looks at it.
+  std::size_t packageHoldAfter = 0;
 
   // Also serve the packages in clear text on a second port, where
   // "/redirect-to-http/NAME" on the HTTPS port sends its clients.
@@ -59,6 +63,8 @@ class DeploymentServer {
   std::vector<std::string> StatisticsLog() const;
   // The names of the packages requested so far, on either port.
   std::vector<std::string> PackageRequests() const;
+  // Lets held package bodies go on to their end.
+  void ReleasePackage();
 
  private:
   struct State;

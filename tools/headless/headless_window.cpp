@@ -2,11 +2,7 @@
 
 #include <cstdio>
 
-#include "app/browser_launch.h"
 #include "app/private_messages.h"
-#include "install/download_worker.h"
-#include "install/file_system.h"
-#include "install/package_runner.h"
 #include "tools/text/utf8_text.h"
 
 namespace lumo::headless {
@@ -41,11 +37,7 @@ const char* PrivateMessageName(UINT message) {
 }  // namespace
 
 HeadlessWindow::HeadlessWindow(const ServiceHosts& hosts, const InstallOptions& choices)
-    : hosts_(hosts),
-      choices_(choices),
-      system_(nullptr),
-      location_(*this, system_),
-      wizard_(*this) {
+    : InstallerEffects(*this, hosts), choices_(choices), wizard_(*this) {
   WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.lpszClassName = L"LumoHeadlessInstall";
@@ -53,6 +45,7 @@ HeadlessWindow::HeadlessWindow(const ServiceHosts& hosts, const InstallOptions& 
   window_ = CreateWindowW(L"LumoHeadlessInstall", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                           nullptr, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  BindWindow(window_);
 }
 
 HeadlessWindow::~HeadlessWindow() {
@@ -60,10 +53,10 @@ HeadlessWindow::~HeadlessWindow() {
 }
 
 int HeadlessWindow::Install(const std::wstring& pathText) {
-  LocationStart start = location_.Initialize();
+  LocationStart start = Location().Initialize();
   if (!pathText.empty()) {
     SetPathText(pathText);
-    start.space = location_.UpdateFreeSpace();
+    start.space = UpdateFreeSpace();
   }
   wizard_.Initialize(start);
   Print("path box " + Utf8(pathText_) + (start.pathLocked ? " (locked)" : ""));
@@ -104,7 +97,6 @@ void HeadlessWindow::SelectView(View view) {
 }
 
 void HeadlessWindow::SelectPage(Page page) {
-  page_ = page;
   Print(std::string("page ") + PageName(page));
   switch (page) {
     case Page::ResultPage: PostMessageW(window_, kClickOpen, 0, 0); break;
@@ -130,44 +122,20 @@ void HeadlessWindow::EnableEntryButtons(bool enabled) {
 
 void HeadlessWindow::UpdateProgress(int) {}  // the message line says it all
 
-void HeadlessWindow::OpenWebPage(WebPage) {}
-
 bool HeadlessWindow::ShowMessageDialog(bool withCancel, const std::wstring& text) {
   Print("message " + Utf8(text) + (withCancel ? " (OK chosen)" : ""));
   return true;
 }
 
-std::wstring HeadlessWindow::GetInstallPath() {
-  return location_.GetInstallPath();
-}
-
-SpaceVerdict HeadlessWindow::UpdateFreeSpace() {
-  return location_.UpdateFreeSpace();
-}
-
-SpaceVerdict HeadlessWindow::BrowseForFolder() {
-  return SpaceVerdict::Unchanged;
-}
-
-bool HeadlessWindow::CreateDirectoryChain(const std::wstring& path) {
-  return ::lumo::CreateDirectoryChain(path);
-}
-
 bool HeadlessWindow::LaunchInstalledBrowser() {
-  const bool found = ::lumo::LaunchInstalledBrowser();
+  const bool found = InstallerEffects::LaunchInstalledBrowser();
   Print(found ? "browser launch attempted" : "browser launch: no launch command");
   return found;
 }
 
 void HeadlessWindow::StartDownloadWorker() {
   Print("install folder " + Utf8(GetInstallPath()));
-  if (!::lumo::StartDownloadWorker(window_, hosts_)) PostQuitMessage(3);
-}
-
-void HeadlessWindow::StartPackageRunner() {
-  InstallOptions options = choices_;
-  options.installFolder = GetInstallPath();
-  if (!::lumo::StartPackageRunner(window_, options)) PostQuitMessage(3);
+  InstallerEffects::StartDownloadWorker();
 }
 
 void HeadlessWindow::Minimize() {
@@ -181,9 +149,6 @@ void HeadlessWindow::ShowNormal() {
 }
 void HeadlessWindow::Quit() {
   PostQuitMessage(exitCode_);
-}
-void HeadlessWindow::EndAtOnce() {
-  ExitProcess(0);
 }
 
 void HeadlessWindow::EnablePathBox(bool enabled) {

@@ -1,7 +1,8 @@
-// The headless installation's stand-in for the installer window: it carries
-// out the wizard's effects on a message-only window and plain fields instead
-// of skinned controls, and prints each one as a line, so that a whole
-// installation can be driven and watched without a skin.
+// The headless installation's stand-in for the installer window: it shares
+// the installer's effects on the system (folder, workers, browser launch),
+// carries out those on controls with a message-only window and plain fields
+// instead of skinned controls, and prints each one as a line, so that a
+// whole installation can be driven and watched without a skin.
 #pragma once
 
 #include <windows.h>
@@ -9,15 +10,12 @@
 #include <string>
 
 #include "app/install_location.h"
-#include "app/install_options.h"
-#include "app/windows_location_system.h"
+#include "app/installer_effects.h"
 #include "app/wizard.h"
-#include "app/wizard_effects.h"
-#include "install/service_hosts.h"
 
 namespace lumo::headless {
 
-class HeadlessWindow final : public WizardEffects, public LocationControls {
+class HeadlessWindow final : public InstallerEffects, public LocationControls {
  public:
   HeadlessWindow(const ServiceHosts& hosts, const InstallOptions& choices);
   ~HeadlessWindow();
@@ -29,26 +27,21 @@ class HeadlessWindow final : public WizardEffects, public LocationControls {
   // and gives the exit code the installation ended with.
   int Install(const std::wstring& pathText);
 
-  // WizardEffects.
+  // WizardEffects on the controls and the window, printed.
   void SelectView(View view) override;
   void SelectPage(Page page) override;
   void EnableCloseButton(bool enabled) override;
   void EnableEntryButtons(bool enabled) override;
   void UpdateProgress(int percent) override;
-  void OpenWebPage(WebPage page) override;
-  bool ShowMessageDialog(bool withCancel, const std::wstring& text) override;
-  std::wstring GetInstallPath() override;
-  SpaceVerdict UpdateFreeSpace() override;
-  SpaceVerdict BrowseForFolder() override;
-  bool CreateDirectoryChain(const std::wstring& path) override;
-  bool LaunchInstalledBrowser() override;
-  void StartDownloadWorker() override;
-  void StartPackageRunner() override;
+  bool ShowMessageDialog(bool withCancel, const std::wstring& text) override;  // OK, always
   void Minimize() override;
   void ShowMinimized() override;
   void ShowNormal() override;
+  // The installer's own, with a line each.
+  bool LaunchInstalledBrowser() override;
+  void StartDownloadWorker() override;
+  // Ends the loop with the exit code of the page reached.
   void Quit() override;
-  void EndAtOnce() override;
 
   // LocationControls.
   std::wstring PathText() const override { return pathText_; }
@@ -57,17 +50,14 @@ class HeadlessWindow final : public WizardEffects, public LocationControls {
   void SetFreeSpaceLabel(const std::wstring& text) override;
 
  private:
+  InstallOptions ChosenOptions() override { return choices_; }
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Print(const std::string& line) const;
 
-  ServiceHosts hosts_;
   InstallOptions choices_;
   HWND window_ = nullptr;
   std::wstring pathText_;
-  WindowsLocationSystem system_;
-  InstallLocation location_;
   Wizard wizard_;
-  Page page_ = Page::MainPage;
   int exitCode_ = 0;
 };
 

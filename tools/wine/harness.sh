@@ -14,19 +14,8 @@ lumo_harness_down() {
   LUMO_HARNESS_DIR=
 }
 
-# lumo_harness_up BUILD_DIR: exports DISPLAY and WINEPREFIX for the tree.
-lumo_harness_up() {
-  LUMO_HARNESS_DIR=$1
-  lumo_harness_down
-  LUMO_HARNESS_DIR=$1
-  trap lumo_harness_down EXIT
-  trap 'lumo_harness_down; exit 130' INT
-  trap 'lumo_harness_down; exit 143' TERM
-
-  export WINEPREFIX=$LUMO_HARNESS_DIR/wineprefix WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  "$LUMO_ROOT/tools/wine/prefix.sh" "$WINEPREFIX"
-
+# A private Xvfb display, exported as DISPLAY.
+lumo_start_xvfb() {
   local display_file=$LUMO_HARNESS_DIR/xvfb.display
   rm -f "$display_file"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" \
@@ -39,6 +28,28 @@ lumo_harness_up() {
   done
   [ -s "$display_file" ] || lumo_die "Xvfb did not start"
   export DISPLAY=:$(head -n 1 "$display_file")
+}
+
+# lumo_harness_up BUILD_DIR [DISPLAY]: exports DISPLAY and WINEPREFIX for
+# the tree. Without a DISPLAY given, a private Xvfb serves the windows.
+lumo_harness_up() {
+  local given_display=${2:-}
+  LUMO_HARNESS_DIR=$1
+  lumo_harness_down
+  LUMO_HARNESS_DIR=$1
+  trap lumo_harness_down EXIT
+  trap 'lumo_harness_down; exit 130' INT
+  trap 'lumo_harness_down; exit 143' TERM
+
+  export WINEPREFIX=$LUMO_HARNESS_DIR/wineprefix WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  "$LUMO_ROOT/tools/wine/prefix.sh" "$WINEPREFIX"
+
+  if [ -n "$given_display" ]; then
+    export DISPLAY=$given_display
+  else
+    lumo_start_xvfb
+  fi
 
   # Wine's own processes get the prefix's private home (see prefix.sh).
   HOME=$WINEPREFIX.home setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &

@@ -73,6 +73,16 @@ class NameMap {
     return true;
   }
 
+  // Calls visit(key, value) for every entry.
+  template <typename Visit>
+  void ForEach(Visit visit) {
+    for (auto& bucket : buckets_) {
+      for (Entry* entry = bucket.get(); entry; entry = entry->next.get()) {
+        visit(std::wstring_view(entry->key), entry->value);
+      }
+    }
+  }
+
   // Calls visit(key, value) for every entry; visit answers true to remove it.
   template <typename Visit>
   void RemoveIf(Visit visit) {

@@ -81,6 +81,7 @@ bool PaintManager::SetRoot(CControlUI* root) {
   }
   root_.reset(root);
   layoutDue_ = firstLayout_ = focusDue_ = true;
+  shadow_.Create(this);
   if (!root_) return false;
   root_->Attach(this, root_->GetParent(), true);
   RegisterNames(root_.get());

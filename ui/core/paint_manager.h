@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls/shadow_window.h"
 #include "ui/core/back_buffer.h"
 #include "ui/core/font_table.h"
 #include "ui/core/gdiplus_session.h"
@@ -63,7 +64,8 @@ class PaintManager {
   HWND GetWindow() const { return window_; }
   HDC GetWindowDC() const { return windowDc_; }
   // Takes ownership of `root` and initialises the tree; the previous root is
-  // queued for deletion. False without a root.
+  // queued for deletion, and the drop shadow, if the layout asked for one,
+  // attaches itself to the window. False without a root.
   bool SetRoot(CControlUI* root);
   CControlUI* GetRoot() const { return root_.get(); }
   // Enters every named control of the subtree in the name table; a later
@@ -182,6 +184,7 @@ class PaintManager {
   bool UsesVirtualWindows() const { return virtualWindows_; }
   void SetUsesVirtualWindows() { virtualWindows_ = true; }
   POINT GetLastMousePoint() const { return lastMouse_; }
+  CShadowUI& GetShadow() { return shadow_; }
   // The double buffer as the last paint left it.
   const BackBuffer& GetBackBuffer() const { return buffer_; }
 
@@ -219,6 +222,7 @@ class PaintManager {
   HDC windowDc_ = nullptr;
   BackBuffer buffer_;
   Tooltip tooltip_;
+  CShadowUI shadow_;
   GdiplusSession gdiplus_;
   std::unique_ptr<CControlUI> root_;
   CControlUI* focus_ = nullptr;

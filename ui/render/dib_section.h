@@ -1,5 +1,6 @@
-// 32-bit top-down device-independent sections: the format of decoded images,
-// of the window's back buffer and of the blending scratch bitmaps.
+// 32-bit device-independent sections: top-down for decoded images, the
+// window's back buffer and the blending scratch bitmaps; bottom-up for the
+// drop shadow.
 #pragma once
 
 #include <windows.h>
@@ -10,5 +11,7 @@ namespace Veneer {
 // green, red, alpha); `bits` receives the pixels. nullptr on failure or for
 // an empty size.
 HBITMAP CreateTopDownDib(int width, int height, void** bits);
+// The same with the rows from the bottom up.
+HBITMAP CreateBottomUpDib(int width, int height, void** bits);
 
 }  // namespace Veneer

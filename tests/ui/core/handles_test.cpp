@@ -5,57 +5,12 @@
 #include <cstdio>
 
 #include "tests/ui/support/pixel_test.h"
+#include "tests/ui/support/resource_count.h"
+#include "tests/ui/support/skinned_window.h"
 #include "ui/render/renderer.h"
 
 namespace Veneer {
 namespace {
-
-// GetGuiResources and GetProcessHandleCount answer 0 under wine; there the
-// objects are counted by probing: wine's GDI accepts a handle's bare table
-// index, kernel handles are small multiples of 4, and the USER objects that
-// matter are the process's windows.
-struct Resources {
-  DWORD gdi = 0;
-  DWORD user = 0;
-  DWORD kernel = 0;
-};
-
-DWORD CountGdiObjects() {
-  DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (count != 0) return count;
-  for (ULONG_PTR index = 1; index < 0x10000; ++index) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++count;
-  }
-  return count;
-}
-
-BOOL CALLBACK CountOwnWindow(HWND hwnd, LPARAM data) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == GetCurrentProcessId()) ++*reinterpret_cast<DWORD*>(data);
-  return TRUE;
-}
-
-DWORD CountUserObjects() {
-  DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  if (count != 0) return count;
-  EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
-DWORD CountKernelHandles() {
-  DWORD count = 0;
-  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
-  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
-    DWORD flags = 0;
-    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
-  }
-  return count;
-}
-
-Resources Count() {
-  return {CountGdiObjects(), CountUserObjects(), CountKernelHandles()};
-}
 
 class HandleTest : public ::testing::Test {
  protected:
@@ -117,26 +72,60 @@ class HandleTest : public ::testing::Test {
     SendMessageW(window.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     SendMessageW(window.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(20, 20));  // makes the tooltip
     test::PumpMessages(20);
-    return CountUserObjects();
+    return test::CountUserObjects();
+  }
+
+  // A skinned window with its drop shadow, built from a layout, painted,
+  // moved and resized, then destroyed. Returns the USER objects counted
+  // while it lived.
+  DWORD SkinnedCycle() {
+    test::SkinnedWindow window(
+        L"<Window size=\"200,120\" caption=\"0,0,0,30\" "
+        L"roundcorner=\"6,6\" showshadow=\"true\" shadowimage=\"" +
+        picture_ +
+        L"\" shadowcorner=\"9,9,9,9\">"
+        L"<Font name=\"Tahoma\" size=\"13\" default=\"true\" />"
+        L"<Control bkcolor=\"#FF203040\" bkimage=\"" +
+        picture_ + L"\" /></Window>");
+    window.Open();
+    for (int i = 0; i < 3; ++i) {
+      MoveWindow(window.hwnd(), 100 + i * 10, 100, 200 + i * 20, 120, TRUE);
+      UpdateWindow(window.hwnd());
+    }
+    test::PumpMessages(10);
+    return test::CountUserObjects();
   }
 };
 
-TEST_F(HandleTest, ManyWindowsWithPaintedTreesLeaveNothingBehind) {
-  for (int i = 0; i < 2; ++i) Cycle();  // first-use caches settle
-  const Resources before = Count();
-  EXPECT_GE(Cycle(), 2u);  // the window and its tooltip were counted
-  constexpr int kCycles = 25;
-  for (int i = 0; i < kCycles; ++i) Cycle();
-  const Resources after = Count();
+void ExpectNothingLeft(const test::Resources& before, const test::Resources& after, int cycles,
+                       const char* what) {
   std::printf(
-      "GDI objects %lu -> %lu, USER objects %lu -> %lu, kernel handles %lu -> %lu after %d "
-      "windows\n",
-      before.gdi, after.gdi, before.user, after.user, before.kernel, after.kernel, kCycles);
+      "%s: GDI objects %lu -> %lu, USER objects %lu -> %lu, kernel handles %lu -> %lu "
+      "after %d windows\n",
+      what, before.gdi, after.gdi, before.user, after.user, before.kernel, after.kernel, cycles);
   EXPECT_GT(before.gdi, 0u);  // the count works
   EXPECT_GT(before.kernel, 0u);
   EXPECT_LE(after.gdi, before.gdi);
   EXPECT_LE(after.user, before.user);
   EXPECT_LE(after.kernel, before.kernel);
+}
+
+constexpr int kCycles = 25;
+
+TEST_F(HandleTest, ManyWindowsWithPaintedTreesLeaveNothingBehind) {
+  for (int i = 0; i < 2; ++i) Cycle();  // first-use caches settle
+  const test::Resources before = test::CountResources();
+  EXPECT_GE(Cycle(), 2u);  // the window and its tooltip were counted
+  for (int i = 0; i < kCycles; ++i) Cycle();
+  ExpectNothingLeft(before, test::CountResources(), kCycles, "painted trees");
+}
+
+TEST_F(HandleTest, SkinnedWindowsWithShadowsLeaveNothingBehind) {
+  for (int i = 0; i < 2; ++i) SkinnedCycle();
+  const test::Resources before = test::CountResources();
+  EXPECT_GE(SkinnedCycle(), 2u);  // the window and its shadow were counted
+  for (int i = 0; i < kCycles; ++i) SkinnedCycle();
+  ExpectNothingLeft(before, test::CountResources(), kCycles, "skinned windows with shadows");
 }
 
 }  // namespace
