@@ -1,6 +1,7 @@
 #include "ui/controls/flow_children.h"
 
 #include "ui/controls/container.h"
+#include "ui/controls/scroll_bar.h"
 #include "ui/render/win_rect.h"
 
 namespace Veneer {
@@ -29,8 +30,25 @@ Measured FlowChildren::Measure(std::size_t child, IntSize available) const {
           {control->GetFixedWidth(), control->GetFixedHeight()}};
 }
 
-void FlowChildren::Place(const FlowResult& result) const {
+// The scroll position along the flow moves the children; a column also
+// follows the horizontal one, and the range of the bar across the flow
+// widens what they may take.
+int FlowChildren::LayOut(const CContainerUI& layout, const RECT& content, bool column) const {
+  const auto visible = [](const CScrollBarUI* bar) { return bar && bar->IsVisible(); };
+  const CScrollBarUI* vertical = layout.GetVerticalScrollBar();
+  const CScrollBarUI* horizontal = layout.GetHorizontalScrollBar();
+  const CScrollBarUI* across = column ? horizontal : vertical;
+  FlowInput in;
+  in.content = ToIntRect(content);
+  in.available = {in.content.Width(), in.content.Height()};
+  if (visible(across)) (column ? in.available.cx : in.available.cy) += across->GetScrollRange();
+  in.originX = content.left - (visible(horizontal) ? horizontal->GetScrollPos() : 0);
+  in.originY = content.top - (column && visible(vertical) ? vertical->GetScrollPos() : 0);
+  in.childPadding = layout.GetChildPadding();
+  const MeasureChild measure = [this](std::size_t i, IntSize a) { return Measure(i, a); };
+  const FlowResult result = column ? FlowColumn(in, flow_, measure) : FlowRow(in, flow_, measure);
   for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->SetRect(ToRECT(result.rects[i]));
+  return result.needed;
 }
 
 }  // namespace Veneer

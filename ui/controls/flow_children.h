@@ -2,6 +2,8 @@
 // sees them: the visible, non-floating ones in order.
 #pragma once
 
+#include <windows.h>
+
 #include <vector>
 
 #include "ui/controls/layout_arithmetic.h"
@@ -17,13 +19,14 @@ class FlowChildren {
   // no space in the flow.
   explicit FlowChildren(CContainerUI& layout);
 
-  const std::vector<FlowChild>& Flow() const { return flow_; }
-  // Measures one child of the flow.
-  Measured Measure(std::size_t child, IntSize available) const;
-  // Places every child of the flow at its result.
-  void Place(const FlowResult& result) const;
+  // Places the children one below the other (`column`) or side by side
+  // inside `content`, scrolled as the layout's bars say; the extent they
+  // need along the flow.
+  int LayOut(const CContainerUI& layout, const RECT& content, bool column) const;
 
  private:
+  Measured Measure(std::size_t child, IntSize available) const;
+
   std::vector<CControlUI*> controls_;
   std::vector<FlowChild> flow_;
 };

@@ -6,7 +6,6 @@
 #include "ui/controls/flow_children.h"
 #include "ui/controls/scroll_bar.h"
 #include "ui/core/value_syntax.h"
-#include "ui/render/win_rect.h"
 
 namespace Veneer {
 
@@ -22,21 +21,9 @@ void CHorizontalLayoutUI::SetRect(const RECT& rect) {
   CControlUI::SetRect(rect);
   if (ChildCount() == 0) return UpdateScrollBars(InsetRect(), 0, 0);
   RECT content = ContentRect();
-  const CScrollBarUI* vertical = GetVerticalScrollBar();
-  const CScrollBarUI* horizontal = GetHorizontalScrollBar();
-  FlowInput in;
-  in.content = ToIntRect(content);
-  in.available = {in.content.Width(), in.content.Height()};
-  if (IsBarVisible(vertical)) in.available.cy += vertical->GetScrollRange();
-  in.originX = content.left - (IsBarVisible(horizontal) ? horizontal->GetScrollPos() : 0);
-  in.originY = content.top;
-  in.childPadding = GetChildPadding();
-  const FlowChildren children(*this);
-  const FlowResult result = FlowRow(
-      in, children.Flow(), [&](std::size_t i, IntSize a) { return children.Measure(i, a); });
-  children.Place(result);
-  FitHorizontalBar(result.needed, content);
-  UpdateScrollBars(content, result.needed, 0);
+  const int needed = FlowChildren(*this).LayOut(*this, content, false);
+  FitHorizontalBar(needed, content);
+  UpdateScrollBars(content, needed, 0);
 }
 
 // The content loses the bar's height when the bar appears and gets it back

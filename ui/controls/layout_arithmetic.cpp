@@ -156,22 +156,22 @@ PosPlacement PlacementOfPos(const IntRect& pos) {
   return p;
 }
 
+// One axis of a floating child: from the near edge when the offset is not
+// negative, else back from the far edge.
+void Anchor(Wide nearEdge, Wide farEdge, int offset, int size, Wide& begin, Wide& end) {
+  if (offset >= 0) {
+    begin = nearEdge + offset;
+    end = begin + size;
+  } else {
+    end = farEdge + offset;
+    begin = end - size;
+  }
+}
+
 IntRect PlaceFloating(const IntRect& container, const FloatPlacement& f) {
   Wide left, right, top, bottom;
-  if (f.offset.cx >= 0) {
-    left = Wide{container.left} + f.offset.cx;
-    right = left + f.size.cx;
-  } else {
-    right = Wide{container.right} + f.offset.cx;
-    left = right - f.size.cx;
-  }
-  if (f.offset.cy >= 0) {
-    top = Wide{container.top} + f.offset.cy;
-    bottom = top + f.size.cy;
-  } else {
-    bottom = Wide{container.bottom} + f.offset.cy;
-    top = bottom - f.size.cy;
-  }
+  Anchor(container.left, container.right, f.offset.cx, f.size.cx, left, right);
+  Anchor(container.top, container.bottom, f.offset.cy, f.size.cy, top, bottom);
   if (f.relative && f.baseSize.cx != 0) {
     const Wide grownX = Wide{container.right} - container.left - f.baseSize.cx;
     const Wide grownY = Wide{container.bottom} - container.top - f.baseSize.cy;

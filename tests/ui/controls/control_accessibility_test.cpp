@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "tests/ui/support/gif_writer.h"
 #include "tests/ui/support/reader_test.h"
 #include "tests/ui/support/ui_test_window.h"
 #include "ui/controls/button.h"
@@ -26,14 +27,6 @@ namespace {
 using test::ComPtr;
 using Lines = std::vector<std::wstring>;
 
-// Two frames of one pixel, 10/100 s each.
-const unsigned char kTwoFrameGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xFF,
-    0xFF, 0xFF, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x2C,
-    0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00,
-    0x21, 0xF9, 0x04, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01,
-    0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x4C, 0x01, 0x00, 0x3B};
-
 // An installer's page: a tab layout whose first page holds one control of
 // every kind, and whose second page a line of text.
 class ControlAccessibilityTest : public test::ReaderTest {
@@ -41,8 +34,7 @@ class ControlAccessibilityTest : public test::ReaderTest {
   ControlAccessibilityTest() : ReaderTest(300, 300) {}
   void SetUp() override {
     const std::wstring gif = folder_ / L"busy.gif";
-    ASSERT_TRUE(lumo::test::WriteFile(
-        gif, std::string(reinterpret_cast<const char*>(kTwoFrameGif), sizeof kTwoFrameGif)));
+    ASSERT_TRUE(test::WriteGif(gif, 4, 4, {{0xFF0000, 10}, {0x0000FF, 10}}));
     auto* root = new CVerticalLayoutUI;
     tabs_ = root->Add(test::MakeControl<CTabLayoutUI>(L"name=\"tabs\""));
     auto* page = tabs_->Add(test::MakeControl<CVerticalLayoutUI>(L"name=\"page0\""));

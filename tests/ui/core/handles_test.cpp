@@ -4,9 +4,19 @@
 
 #include <cstdio>
 
+#include "tests/ui/support/gif_writer.h"
 #include "tests/ui/support/pixel_test.h"
 #include "tests/ui/support/resource_count.h"
 #include "tests/ui/support/skinned_window.h"
+#include "ui/controls/button.h"
+#include "ui/controls/check_box.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/gif_anim.h"
+#include "ui/controls/horizontal_layout.h"
+#include "ui/controls/label.h"
+#include "ui/controls/progress.h"
+#include "ui/controls/tab_layout.h"
+#include "ui/controls/vertical_layout.h"
 #include "ui/render/renderer.h"
 
 namespace Veneer {
@@ -16,17 +26,51 @@ class HandleTest : public ::testing::Test {
  protected:
   lumo::test::TempFolder folder_;
   std::wstring picture_;
+  std::wstring animation_;
 
   void SetUp() override {
     std::vector<std::uint8_t> rgba;
     for (int i = 0; i < 24 * 24; ++i) rgba.insert(rgba.end(), {255, 0, 255, std::uint8_t(i)});
     picture_ = folder_ / L"picture.png";
     ASSERT_TRUE(test::WritePng(picture_, 24, 24, rgba));
+    animation_ = folder_ / L"animation.gif";
+    ASSERT_TRUE(test::WriteGif(animation_, 16, 16, {{0xFF0000, 1}, {0x00FF00, 1}}));
   }
 
-  // One window's life: a tree with images, text, borders, gradients and a
-  // rounded clip, painted whole and in part, resized, hovered for its
-  // tooltip, with a timer, then destroyed. Returns the USER objects counted
+  // Every kind of control, in layouts: pages of a tab layout, options of a
+  // group, a playing animation on a hidden page, an edit on another one.
+  // No control is a Tab stop on the shown page: focusing one activates the
+  // window, and wine then waits two seconds for a window manager when the
+  // window is destroyed. Every fifth window shows the edit's page and
+  // opens its editor.
+  CControlUI* ControlsOfEveryKind() {
+    auto* page = new CVerticalLayoutUI;
+    page->ApplyAttributeText(L"pos=\"0,120,240,160\" vscrollbar=\"true\"");
+    auto* row = page->Add(new CHorizontalLayoutUI);
+    row->ApplyAttribute(L"hscrollbar", L"true");
+    const std::wstring image = L"keyboard=\"false\" normalimage=\"" + picture_ + L"\" ";
+    row->Add(new CLabelUI)->ApplyAttributeText(L"text=\"label\" autocalcwidth=\"true\"");
+    row->Add(new CButtonUI)->ApplyAttributeText((image + L"text=\"button\"").c_str());
+    row->Add(new COptionUI)->ApplyAttributeText((image + L"group=\"g\" selected=\"true\"").c_str());
+    row->Add(new CCheckBoxUI)->ApplyAttributeText((image + L"selected=\"true\"").c_str());
+    tabs_ = page->Add(new CTabLayoutUI);
+    auto* progress = tabs_->Add(new CProgressUI);
+    progress->ApplyAttributeText((L"value=\"40\" foreimage=\"" + picture_ + L"\"").c_str());
+    gif_ = tabs_->Add(new CVerticalLayoutUI)->Add(new CGifAnimUI);
+    gif_->SetImageName(animation_);
+    edit_ = tabs_->Add(new CEditUI);
+    edit_->ApplyAttributeText(L"text=\"edit\" nativebkcolor=\"#FF102030\"");
+    return page;
+  }
+  CTabLayoutUI* tabs_ = nullptr;
+  CGifAnimUI* gif_ = nullptr;
+  CEditUI* edit_ = nullptr;
+  int cycles_ = 0;
+
+  // One window's life: a tree with images, text, borders, gradients, a
+  // rounded clip and every kind of control, painted whole and in part,
+  // resized, hovered for its tooltip, with a timer, an open editor and a
+  // playing animation, then destroyed. Returns the USER objects counted
   // while the window lived.
   DWORD Cycle() {
     test::TestWindow window(240, 160);
@@ -59,6 +103,7 @@ class HandleTest : public ::testing::Test {
       };
       root->Add(c);
     }
+    root->Add(ControlsOfEveryKind());
     window.manager().RegisterFont({L"Tahoma", 14, true});
     window.manager().SetStandardFont({L"Tahoma", 12});
     window.SetRoot(root);
@@ -69,6 +114,13 @@ class HandleTest : public ::testing::Test {
       SetWindowPos(window.hwnd(), nullptr, 0, 0, 240 + i * 10, 160,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (cycles_++ % 5 == 0) {
+      tabs_->SelectPage(2);
+      edit_->SetFocus();
+      EXPECT_NE(edit_->GetEditor(), nullptr);
+    }
+    EXPECT_TRUE(gif_->IsPlaying());
+    window.PaintNow();
     SendMessageW(window.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     SendMessageW(window.hwnd(), WM_MOUSEHOVER, 0, MAKELPARAM(20, 20));  // makes the tooltip
     test::PumpMessages(20);

@@ -25,7 +25,8 @@ void PixelTest::ExpectPixels(std::initializer_list<Probe> probes) const {
   }
 }
 
-PixelTest::PixelTest() : root_(new TestContainer(L"root")) {
+PixelTest::PixelTest(int width, int height)
+    : window_(width, height), root_(new TestContainer(L"root")) {
   root_->SetBkColor(0xFFFFFFFF);
   window_.SetRoot(root_);
 }

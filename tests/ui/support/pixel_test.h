@@ -42,7 +42,7 @@ struct Probe {
 
 class PixelTest : public ::testing::Test {
  protected:
-  PixelTest();
+  explicit PixelTest(int width = 120, int height = 80);
   void TearDown() override;
 
   // Adds a canvas at l,t,r,b of the white root and returns it.
@@ -58,7 +58,7 @@ class PixelTest : public ::testing::Test {
                          const std::function<std::uint32_t(int x, int y)>& colour);
 
   lumo::test::TempFolder folder_;
-  TestWindow window_{120, 80};
+  TestWindow window_;
   TestContainer* root_;
 };
 
