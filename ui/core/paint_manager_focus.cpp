@@ -87,8 +87,8 @@ void PaintManager::SetFocusedControl(CControlUI* control) {
   // and the system's event for that window must come last.
   NotifyAccessibility(control, EVENT_OBJECT_FOCUS);
   Send(control, UiEventType::SetFocus, lastMouse_, CurrentKeyState());
-  // The notification comes from the control only if the event left it
-  // alive and focused.
+  // The notification comes from the control only if the event left it alive
+  // and focused.
   if (focus_ == control) SendNotification(control, Notify::kSetFocus);
 }
 
