@@ -5,8 +5,8 @@
 #include "app/format_wide.h"
 #include "app/launch_command.h"
 #include "app/launch_command_text.h"
+#include "common/scoped_handle.h"
 #include "install/browser_contract.h"
-#include "install/scoped_handle.h"
 
 namespace lumo {
 namespace {

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "app/browser_launch.h"
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 #include "app/web_page_address.h"
 #include "install/download_worker.h"
 #include "install/file_system.h"

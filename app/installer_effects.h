@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/install_location.h"
-#include "app/install_options.h"
+#include "install/install_options.h"
 #include "app/windows_location_system.h"
 #include "app/wizard_effects.h"
 #include "install/service_hosts.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo {
 namespace {

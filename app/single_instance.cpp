@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 
 namespace lumo {
 

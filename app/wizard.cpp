@@ -1,6 +1,6 @@
 #include "app/wizard.h"
 
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 
 namespace lumo {
 namespace {

@@ -70,7 +70,7 @@ class Wizard {
   void CloseMessage();          // WM_CLOSE: ends the process at once
   void CaptionDoubleClicked();  // WM_NCLBUTTONDBLCLK: no maximise or restore
 
-  // The private messages (app/private_messages.h), in any state. False for
+  // The private messages (install/private_messages.h), in any state. False for
   // any other message id.
   bool PrivateMessage(unsigned int message, std::uintptr_t wParam);
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/private_messages.h"
 #include "install/configuration_reply.h"
 #include "install/detached_thread.h"
 #include "install/file_system.h"
@@ -14,6 +13,7 @@
 #include "install/package_file.h"
 #include "install/package_lock.h"
 #include "install/package_path.h"
+#include "install/private_messages.h"
 #include "install/transfer_rules.h"
 #include "report/machine_report.h"
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/scoped_handle.h"
 #include "install/delayed_delete_name.h"
 #include "install/package_path.h"
-#include "install/scoped_handle.h"
 
 namespace lumo {
 namespace {

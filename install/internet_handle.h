@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <wininet.h>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo {
 

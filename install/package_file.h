@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo {
 

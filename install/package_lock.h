@@ -5,7 +5,7 @@
 // then removes the file. The posted message orders the two accesses.
 #pragma once
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/install_options.h"
+#include "install/install_options.h"
 
 namespace lumo {
 

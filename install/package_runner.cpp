@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "app/private_messages.h"
+#include "common/scoped_handle.h"
 #include "install/browser_contract.h"
 #include "install/detached_thread.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
 #include "install/package_parameters.h"
 #include "install/package_path.h"
-#include "install/scoped_handle.h"
+#include "install/private_messages.h"
 
 namespace lumo {
 namespace {

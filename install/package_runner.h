@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "app/install_options.h"
+#include "install/install_options.h"
 
 namespace lumo {
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <wbemidl.h>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 #include "report/com_apartment.h"
 #include "report/windows_identity.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 #include "report/system_type.h"
 
 namespace lumo {

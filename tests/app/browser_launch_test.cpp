@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/format_wide.h"
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 #include "tests/app/classes_registry.h"
 #include "tests/support/temp_folder.h"
 

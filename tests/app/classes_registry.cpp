@@ -1,6 +1,6 @@
 #include "tests/app/classes_registry.h"
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo::test {
 

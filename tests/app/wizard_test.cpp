@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 
 namespace lumo {
 namespace {

@@ -88,13 +88,21 @@ DesktopWindows ListWindows() {
   return desktop;
 }
 
-std::vector<Rect> WatchWindow(const std::string& handle, int milliseconds) {
-  std::stringstream output(
-      RunProgram({Win64Tree() + "/wine-run", Win64Tree() + "/tests/e2e/window_probe.exe", "watch",
-                  handle, std::to_string(milliseconds)}));
+std::vector<Rect> WatchWindow(const std::string& handle, int milliseconds,
+                              const std::function<void()>& action) {
+  const std::string command = "'" + Win64Tree() + "/wine-run' '" + Win64Tree() +
+                              "/tests/e2e/window_probe.exe' watch " + handle + " " +
+                              std::to_string(milliseconds);
+  FILE* output = popen(command.c_str(), "r");
+  if (output == nullptr) return {};
   std::vector<Rect> rects;
   Rect r;
-  while (output >> r.left >> r.top >> r.right >> r.bottom) rects.push_back(r);
+  // The first line is the rectangle when the watch began.
+  while (std::fscanf(output, "%ld %ld %ld %ld", &r.left, &r.top, &r.right, &r.bottom) == 4) {
+    if (rects.empty()) action();
+    rects.push_back(r);
+  }
+  pclose(output);
   return rects;
 }
 

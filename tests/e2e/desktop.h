@@ -40,8 +40,10 @@ struct DesktopWindows {
 };
 
 DesktopWindows ListWindows();
-// The window's rectangle each time it changed over `milliseconds`.
-std::vector<Rect> WatchWindow(const std::string& handle, int milliseconds);
+// The window's rectangle each time it changed over `milliseconds`, with
+// `action` done once the watch has begun.
+std::vector<Rect> WatchWindow(const std::string& handle, int milliseconds,
+                              const std::function<void()>& action);
 bool IsNullHandle(const std::string& handle);
 
 // Polls `condition` every 20 ms until it holds or `milliseconds` passed.

@@ -15,6 +15,7 @@ struct Box {
 namespace installer {
 inline constexpr int kWidth = 580, kHeight = 360;
 // Header.
+inline constexpr Box kHeader = {0, 0, 580, 80};
 inline constexpr Box kMinimise = {520, 14, 536, 30};
 inline constexpr Box kClose = {549, 14, 566, 30};
 inline constexpr Box kHeaderBackground = {20, 20, 120, 60};
@@ -27,11 +28,11 @@ inline constexpr Box kCustomLink = {488, 329, 566, 345};
 inline constexpr Box kPathBox = {120, 160, 427, 190};
 inline constexpr Box kFreeSpace = {427, 160, 477, 190};
 inline constexpr Box kBrowse = {477, 160, 541, 190};
-inline constexpr Box kDefaultBrowserBox = {120, 208, 136, 224};
-inline constexpr Box kTaskbarBox = {300, 208, 316, 224};
-inline constexpr Box kDesktopBox = {120, 234, 136, 250};
-inline constexpr Box kExperiencePlanBox = {300, 234, 316, 250};
-inline constexpr Box kPrivacyLink = {348, 234, 488, 250};
+inline constexpr Box kDefaultBrowserBox = {120, 206, 136, 222};
+inline constexpr Box kTaskbarBox = {300, 206, 316, 222};
+inline constexpr Box kDesktopBox = {120, 232, 136, 248};
+inline constexpr Box kExperiencePlanBox = {300, 232, 316, 248};
+inline constexpr Box kPrivacyLink = {348, 232, 488, 252};
 inline constexpr Box kBack = {189, 297, 285, 331};
 inline constexpr Box kCustomInstall = {295, 297, 391, 331};
 // Download page.

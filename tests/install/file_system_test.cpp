@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/scoped_handle.h"
 #include "install/package_path.h"
-#include "install/scoped_handle.h"
 #include "tests/support/temp_folder.h"
 
 namespace lumo {

@@ -1,6 +1,6 @@
 #include "tests/report/scoped_registry_value.h"
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 
 namespace lumo::test {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <regex>
 
+#include "common/scoped_handle.h"
 #include "install/file_system.h"
-#include "install/scoped_handle.h"
 #include "tests/report/scoped_registry_value.h"
 #include "tests/support/temp_folder.h"
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/private_messages.h"
 #include "install/download_worker.h"
 #include "install/file_system.h"
 #include "install/package_lock.h"
 #include "install/package_path.h"
+#include "install/private_messages.h"
 
 namespace {
 

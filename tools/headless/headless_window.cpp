@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 #include "tools/text/utf8_text.h"
 
 namespace lumo::headless {

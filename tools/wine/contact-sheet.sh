@@ -10,6 +10,8 @@ for shot in "$folder"/*.png; do
   [ -f "$shot" ] && [ "$(basename "$shot")" != contact-sheet.png ] && shots+=("$shot")
 done
 [ ${#shots[@]} -gt 0 ] || { echo "no screenshots in $folder"; exit 0; }
-montage -label '%t' -pointsize 10 -geometry '+4+4' -tile 6x -background '#dddddd' \
+# ImageMagick's own default face may be missing: name an installed one.
+font=$(fc-match -f '%{file}' sans)
+montage -font "$font" -label '%t' -pointsize 10 -geometry '+4+4' -tile 6x -background '#dddddd' \
   "${shots[@]}" "$folder/contact-sheet.png"
 echo "contact sheet: $folder/contact-sheet.png (${#shots[@]} screenshots)"

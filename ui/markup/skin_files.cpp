@@ -1,7 +1,7 @@
 // Reading skin files through the location: layouts, pictures, animations.
 #include <algorithm>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 #include "ui/markup/byte_buffer.h"
 #include "ui/markup/program_resource.h"
 #include "ui/markup/skin_location.h"

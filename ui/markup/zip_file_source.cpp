@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "install/scoped_handle.h"
+#include "common/scoped_handle.h"
 #include "ui/markup/zip_source.h"
 
 namespace Veneer {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -38,16 +39,17 @@ RECT Inflated(RECT rect, int by) {
 class ShadowWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // 18 x 18: red, its alpha rising towards the middle; the middle is the hole.
+    // 20 x 20: red, its alpha rising by 20 a pixel from 20 at the border;
+    // corners of 9 leave two rows and columns in the middle for the edges.
     std::vector<std::uint8_t> rgba;
-    for (int y = 0; y < 18; ++y) {
-      for (int x = 0; x < 18; ++x) {
-        const int edge = std::min(std::min(x, 17 - x), std::min(y, 17 - y));
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        const int edge = std::min(std::min(x, 19 - x), std::min(y, 19 - y));
         rgba.insert(rgba.end(), {255, 0, 0, static_cast<std::uint8_t>(20 + edge * 20)});
       }
     }
     image_ = folder_ / L"shadow.png";
-    ASSERT_TRUE(test::WritePng(image_, 18, 18, rgba));
+    ASSERT_TRUE(test::WritePng(image_, 20, 20, rgba));
   }
 
   std::wstring Layout(const std::wstring& shadow) const {
@@ -141,6 +143,41 @@ TEST_F(ShadowWindowTest, AnEmptyOrMissingImageLeavesTheShadowUndrawn) {
     Settle(window.hwnd());
     EXPECT_TRUE(SameRect(window.Rect(), {170, 170, 370, 290}));
   }
+}
+
+// The shadow's pixels as the screen shows them over the black root window
+// of the test display (far from where other tests put their windows): the
+// image's red blended by its alpha at a corner and along the edges, the
+// window itself where the shadow has its hole.
+TEST_F(ShadowWindowTest, PixelsShowTheImageAroundTheWindow) {
+  test::SkinnedWindow window(Layout(ImageShadow()));
+  ASSERT_TRUE(window.Open(900, 700));
+  Settle(window.hwnd());
+  struct Probe {
+    int x, y;
+    COLORREF colour;
+    const char* what;
+  };
+  const Probe probes[] = {
+      {891, 691, RGB(20, 0, 0), "outer corner"},
+      {899, 699, RGB(180, 0, 0), "inner corner"},
+      {1000, 691, RGB(20, 0, 0), "top edge, outside"},
+      {1000, 695, RGB(100, 0, 0), "top edge, middle"},
+      {891, 760, RGB(20, 0, 0), "left edge"},
+      {1104, 760, RGB(100, 0, 0), "right edge"},
+      {1000, 760, RGB(0x30, 0x60, 0xC0), "the window under the hole"},
+      {880, 680, RGB(0, 0, 0), "beyond the shadow"},
+  };
+  HDC screen = GetDC(nullptr);
+  for (const Probe& p : probes) {
+    const COLORREF actual = GetPixel(screen, p.x, p.y);
+    for (int shift : {0, 8, 16}) {
+      const int a = (actual >> shift) & 0xFF;
+      const int e = (p.colour >> shift) & 0xFF;
+      EXPECT_NEAR(a, e, 2) << p.what << " at " << p.x << "," << p.y << ": " << std::hex << actual;
+    }
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -129,7 +129,9 @@ class HandleTest : public ::testing::Test {
 
   // A skinned window with its drop shadow, built from a layout, painted,
   // moved and resized, then destroyed. Returns the USER objects counted
-  // while it lived.
+  // while it lived. The controls are disabled, so that the first paint
+  // focuses none of them: that would activate the window, and wine then
+  // waits two seconds for a window manager when it goes.
   DWORD SkinnedCycle() {
     test::SkinnedWindow window(
         L"<Window size=\"200,120\" caption=\"0,0,0,30\" "
@@ -137,8 +139,11 @@ class HandleTest : public ::testing::Test {
         picture_ +
         L"\" shadowcorner=\"9,9,9,9\">"
         L"<Font name=\"Tahoma\" size=\"13\" default=\"true\" />"
-        L"<Control bkcolor=\"#FF203040\" bkimage=\"" +
-        picture_ + L"\" /></Window>");
+        L"<VerticalLayout bkcolor=\"#FF203040\" enabled=\"false\"><Label text=\"label\" "
+        L"bkimage=\"" +
+        picture_ +
+        L"\" /><Button text=\"button\" /><CheckBox /><Progress value=\"40\" /></VerticalLayout>"
+        L"</Window>");
     window.Open();
     for (int i = 0; i < 3; ++i) {
       MoveWindow(window.hwnd(), 100 + i * 10, 100, 200 + i * 20, 120, TRUE);

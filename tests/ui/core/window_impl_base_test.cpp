@@ -10,7 +10,6 @@
 
 #include "tests/support/temp_folder.h"
 #include "tests/ui/support/skinned_window.h"
-#include "tests/ui/support/test_container.h"
 #include "tests/ui/support/ui_test_window.h"
 #include "ui/core/window_attention.h"
 #include "ui/markup/skin_location.h"
@@ -45,9 +44,8 @@ TEST(WindowImplBase, CreationBuildsTheLayoutAndDropsTheNativeFrame) {
 
 TEST(WindowImplBase, SystemButtonsWorkThroughTheNotificationMap) {
   test::SkinnedWindow window(
-      L"<Window size=\"180,100\"><Box><Control name=\"minbtn\" /><Control name=\"closebtn\" "
-      L"/><Control name=\"other\" /></Box></Window>");
-  window.createCustom = [](const wchar_t*) { return new test::TestContainer; };
+      L"<Window size=\"180,100\"><HorizontalLayout><Button name=\"minbtn\" />"
+      L"<Button name=\"closebtn\" /><Button name=\"other\" /></HorizontalLayout></Window>");
   ASSERT_TRUE(window.Open());
   PaintManager& manager = window.manager();
   manager.SendNotification(manager.FindControlByName(L"other"), Notify::kClick);
@@ -58,6 +56,70 @@ TEST(WindowImplBase, SystemButtonsWorkThroughTheNotificationMap) {
   const HWND hwnd = window.hwnd();
   EXPECT_TRUE(IsWindow(hwnd));  // posted, not sent
   EXPECT_TRUE(test::PumpUntil(2000, [&] { return !IsWindow(hwnd); }));
+}
+
+LRESULT HitTest(HWND window, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(window, &point);
+  return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+}
+
+const wchar_t kHitLayout[] =
+    L"<Container bkcolor=\"#FFFFFFFF\">"
+    L"<Label name=\"label\" float=\"true\" pos=\"10,10,60,30\" text=\"label\" />"
+    L"<Button name=\"button\" float=\"true\" pos=\"70,10,120,30\" text=\"button\" />"
+    L"<CheckBox name=\"check\" float=\"true\" pos=\"130,10,180,30\" />"
+    L"<Edit name=\"edit\" float=\"true\" pos=\"190,10,280,30\" />"
+    L"<Option name=\"option\" float=\"true\" pos=\"10,40,60,60\" />"
+    L"<Progress name=\"progress\" float=\"true\" pos=\"70,40,180,60\" />"
+    L"<Label name=\"low_label\" float=\"true\" pos=\"10,140,60,160\" />"
+    L"</Container>";
+
+// With a caption band over the top half: labels, progress bars and the
+// background drag the window; buttons, check boxes, options and edits take
+// the press; nothing below the band drags.
+TEST(WindowImplBase, HitTestingFromTheCaptionAndTheSizeBox) {
+  struct Case {
+    int x, y;
+    LRESULT code;
+    const char* what;
+  };
+  test::SkinnedWindow plain(std::wstring(L"<Window size=\"300,200\" caption=\"0,0,0,100\">") +
+                            kHitLayout + L"</Window>");
+  ASSERT_TRUE(plain.Open());
+  const Case plainCases[] = {
+      {20, 20, HTCAPTION, "label"},
+      {150, 80, HTCAPTION, "background"},
+      {80, 20, HTCLIENT, "button"},
+      {140, 20, HTCLIENT, "check box"},
+      {200, 20, HTCLIENT, "edit"},
+      {20, 50, HTCLIENT, "option"},
+      {100, 50, HTCAPTION, "progress"},
+      {20, 150, HTCLIENT, "label below the caption"},
+      {150, 150, HTCLIENT, "background below the caption"},
+      {0, 0, HTCAPTION, "corner without a size box"},
+      {299, 199, HTCLIENT, "far corner without a size box"},
+  };
+  for (const Case& c : plainCases) EXPECT_EQ(HitTest(plain.hwnd(), c.x, c.y), c.code) << c.what;
+
+  test::SkinnedWindow sized(
+      std::wstring(L"<Window size=\"300,200\" caption=\"0,0,0,100\" sizebox=\"4,4,4,4\">") +
+      kHitLayout + L"</Window>");
+  ASSERT_TRUE(sized.Open(150, 150));
+  const Case sizedCases[] = {
+      {1, 1, HTTOPLEFT, "top left"},
+      {150, 1, HTTOP, "top"},
+      {298, 2, HTTOPRIGHT, "top right"},
+      {1, 100, HTLEFT, "left"},
+      {298, 120, HTRIGHT, "right"},
+      {1, 198, HTBOTTOMLEFT, "bottom left"},
+      {150, 198, HTBOTTOM, "bottom"},
+      {298, 198, HTBOTTOMRIGHT, "bottom right"},
+      {20, 20, HTCAPTION, "label"},
+      {80, 20, HTCLIENT, "button"},
+      {150, 150, HTCLIENT, "background below the caption"},
+  };
+  for (const Case& c : sizedCases) EXPECT_EQ(HitTest(sized.hwnd(), c.x, c.y), c.code) << c.what;
 }
 
 // Return and Escape go through OnDefaultKey and on to the focused control.

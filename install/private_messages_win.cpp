@@ -3,7 +3,7 @@
 // the build checks that they sit where Windows puts WM_USER.
 #include <windows.h>
 
-#include "app/private_messages.h"
+#include "install/private_messages.h"
 
 static_assert(lumo::kWmUser == WM_USER);
 static_assert(lumo::WM_DOWNLOAD_PROGRESS == WM_USER + 100);
