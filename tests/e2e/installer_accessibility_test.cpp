@@ -5,7 +5,10 @@
 // the keyboard moves through the main page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <string>
 
 #include "tests/e2e/installer_window_fixture.h"
 #include "tests/e2e/screen_reader.h"
