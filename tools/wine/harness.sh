@@ -14,8 +14,27 @@ lumo_harness_down() {
   LUMO_HARNESS_DIR=
 }
 
-# A private Xvfb display, exported as DISPLAY.
-lumo_start_xvfb() {
+# lumo_harness_up BUILD_DIR [--keep-display]: exports DISPLAY and WINEPREFIX
+# for the tree. With --keep-display a working $DISPLAY is used as it is and
+# only its absence calls for the private Xvfb.
+lumo_harness_up() {
+  local keep_display=${2:-}
+  LUMO_HARNESS_DIR=$1
+  lumo_harness_down
+  LUMO_HARNESS_DIR=$1
+  trap lumo_harness_down EXIT
+  trap 'lumo_harness_down; exit 130' INT
+  trap 'lumo_harness_down; exit 143' TERM
+
+  export WINEPREFIX=$LUMO_HARNESS_DIR/wineprefix WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  "$LUMO_ROOT/tools/wine/prefix.sh" "$WINEPREFIX"
+
+  if [ "$keep_display" = --keep-display ] && [ -n "${DISPLAY:-}" ] &&
+    xdotool getdisplaygeometry >/dev/null 2>&1; then
+    lumo_harness_wineserver
+    return
+  fi
   local display_file=$LUMO_HARNESS_DIR/xvfb.display
   rm -f "$display_file"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" \
@@ -28,29 +47,10 @@ lumo_start_xvfb() {
   done
   [ -s "$display_file" ] || lumo_die "Xvfb did not start"
   export DISPLAY=:$(head -n 1 "$display_file")
+  lumo_harness_wineserver
 }
 
-# lumo_harness_up BUILD_DIR [DISPLAY]: exports DISPLAY and WINEPREFIX for
-# the tree. Without a DISPLAY given, a private Xvfb serves the windows.
-lumo_harness_up() {
-  local given_display=${2:-}
-  LUMO_HARNESS_DIR=$1
-  lumo_harness_down
-  LUMO_HARNESS_DIR=$1
-  trap lumo_harness_down EXIT
-  trap 'lumo_harness_down; exit 130' INT
-  trap 'lumo_harness_down; exit 143' TERM
-
-  export WINEPREFIX=$LUMO_HARNESS_DIR/wineprefix WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  "$LUMO_ROOT/tools/wine/prefix.sh" "$WINEPREFIX"
-
-  if [ -n "$given_display" ]; then
-    export DISPLAY=$given_display
-  else
-    lumo_start_xvfb
-  fi
-
+lumo_harness_wineserver() {
   # Wine's own processes get the prefix's private home (see prefix.sh).
   HOME=$WINEPREFIX.home setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
   echo $! >>"$LUMO_HARNESS_DIR/harness.pids"

@@ -298,6 +298,8 @@ bool CContainerUI::MoveChildTo(CControlUI* child, int index) {
   return true;
 }
 
+// Not through the virtual InsertChildAt: a derived container's AddChild and
+// InsertChildAt each add their own rule (a tab layout's page selection).
 bool CContainerUI::AddChild(CControlUI* child) {
   return Insert(child, ChildCount());
 }

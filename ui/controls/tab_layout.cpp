@@ -17,14 +17,18 @@ void* CTabLayoutUI::AsInterface(const wchar_t* name) {
   return std::wcscmp(name, L"TabLayout") == 0 ? this : CContainerUI::AsInterface(name);
 }
 
-// Adding is inserting at the end (CContainerUI::AddChild calls the
-// insertion below).
-bool CTabLayoutUI::AddChild(CControlUI* child) {
-  return CContainerUI::AddChild(child);
-}
-
 // Whether a child is visible is its own "visible": a page added while the
 // tab layout itself is hidden still becomes the page.
+bool CTabLayoutUI::AddChild(CControlUI* child) {
+  if (!CContainerUI::AddChild(child)) return false;
+  if (pageIndex_ == -1 && child->IsOwnVisible()) {
+    pageIndex_ = ChildIndexOf(child);
+  } else {
+    child->SetVisible(false);
+  }
+  return true;
+}
+
 bool CTabLayoutUI::InsertChildAt(CControlUI* child, int index) {
   if (!CContainerUI::InsertChildAt(child, index)) return false;
   if (pageIndex_ == -1 && child->IsOwnVisible()) {

@@ -213,11 +213,6 @@ void PaintManager::OnButtonUp(POINT point, WPARAM wParam, LPARAM lParam) {
   click_ = nullptr;
 }
 
-void PaintManager::ReleaseMouseCapture() {
-  if (window_ && GetCapture() == window_) ReleaseCapture();
-  mouseCaptured_ = false;
-}
-
 void PaintManager::OnContextMenu(POINT point) {
   if (!click_) return;
   ReleaseCapture();
@@ -225,6 +220,12 @@ void PaintManager::OnContextMenu(POINT point) {
   Send(click_, UiEventType::ContextMenu, point, CurrentKeyState(), 0,
        reinterpret_cast<LPARAM>(click_));
   click_ = nullptr;
+}
+
+void PaintManager::ReleaseMouseCapture() {
+  if (!mouseCaptured_) return;
+  mouseCaptured_ = false;
+  if (GetCapture() == window_) ReleaseCapture();
 }
 
 void PaintManager::OnMouseWheel(POINT point, CControlUI* control, WPARAM wParam, LPARAM lParam) {
