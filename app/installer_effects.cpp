@@ -3,11 +3,11 @@
 #include <shellapi.h>
 
 #include "app/browser_launch.h"
-#include "install/private_messages.h"
 #include "app/web_page_address.h"
 #include "install/download_worker.h"
 #include "install/file_system.h"
 #include "install/package_runner.h"
+#include "install/private_messages.h"
 
 namespace lumo {
 

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "app/install_location.h"
-#include "install/install_options.h"
 #include "app/windows_location_system.h"
 #include "app/wizard_effects.h"
+#include "install/install_options.h"
 #include "install/service_hosts.h"
 
 namespace lumo {
