@@ -52,6 +52,8 @@ bool ShowMessageDialog(HWND owner, bool withCancel, const std::wstring& text) {
   if (window == nullptr) return false;
   const HWND realOwner = GetWindow(window, GW_OWNER);
   ShowWindow(window, SW_SHOWNORMAL);
+  // Screen readers read the message as the dialog's name when it opens.
+  dialog->GetPaintManager().AnnounceDialog(text);
   EnableWindow(realOwner, FALSE);
   SendMessageW(realOwner, Veneer::kAttentionRegister, 0, reinterpret_cast<LPARAM>(window));
 

@@ -35,6 +35,7 @@ class CButtonUI : public CLabelUI {
   SIZE MeasureSize(SIZE available) override;
   void PaintStateImage(HDC dc) override;
   void PaintText(HDC dc) override;
+  AccessibleTraits DescribeForAccessibility() override;  // a push button
 
   UINT GetButtonState() const { return state_; }
   const std::wstring& GetImage(ButtonImage which) const;

@@ -8,6 +8,7 @@ namespace Veneer {
 class CCheckBoxUI : public COptionUI {
  public:
   const wchar_t* UiClassName() const override;
+  AccessibleTraits DescribeForAccessibility() override;  // a check button
 };
 
 }  // namespace Veneer

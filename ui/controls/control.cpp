@@ -52,6 +52,7 @@ void CControlUI::SetText(const std::wstring& text) {
   if (text_ == text) return;
   text_ = text;
   Invalidate();
+  NotifyAccessibility(EVENT_OBJECT_NAMECHANGE);
 }
 
 const RECT& CControlUI::GetRect() const {
@@ -254,6 +255,7 @@ void CControlUI::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   enabled_ = enabled;
   Invalidate();
+  NotifyAccessibility(EVENT_OBJECT_STATECHANGE);
 }
 bool CControlUI::IsMouseEnabled() const {
   return mouseEnabled_;

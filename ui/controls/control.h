@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/core/accessible_traits.h"
 #include "ui/core/control_interface.h"
 #include "ui/core/ui_event.h"
 #include "ui/core/ui_notification.h"
@@ -132,6 +133,11 @@ class CControlUI {
   virtual void PaintBorder(HDC dc);
   virtual void PaintOverlay(HDC dc, const RECT& dirty);
 
+  // What screen readers are told about the control: its role, the states
+  // of its kind, its value and its default action. The base describes
+  // pictures, texts, containers and the pages of tab layouts.
+  virtual AccessibleTraits DescribeForAccessibility();
+
   // Repaints the control's rectangle, clipped by every ancestor.
   void Invalidate();
   // Marks the control to be placed again at the next layout pass.
@@ -143,6 +149,8 @@ class CControlUI {
   // Applies name="value" pairs separated by single blanks, up to the first
   // malformed pair.
   void ApplyAttributeText(const std::wstring& text);
+  // Tells screen readers that the control changed (EVENT_OBJECT_*).
+  void NotifyAccessibility(DWORD event);
 
   ControlListeners& InitListeners() { return initListeners_; }
   ControlListeners& DestroyListeners() { return destroyListeners_; }

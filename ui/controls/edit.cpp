@@ -63,9 +63,11 @@ UINT CEditUI::GetFlags() const {
 }
 
 void CEditUI::SetText(const std::wstring& text) {
+  const bool changed = text != GetText();
   StoreText(text);
   if (editor_) SetWindowTextW(editor_->GetHWND(), text.c_str());
   Invalidate();
+  if (changed) NotifyAccessibility(EVENT_OBJECT_VALUECHANGE);
 }
 
 void CEditUI::SetRect(const RECT& rect) {

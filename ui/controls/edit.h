@@ -36,6 +36,8 @@ class CEditUI : public CLabelUI {
   SIZE MeasureSize(SIZE available) override;
   void PaintStateImage(HDC dc) override;
   void PaintText(HDC dc) override;
+  // Editable text whose value is the text, named by the label in front of it.
+  AccessibleTraits DescribeForAccessibility() override;
 
   // The native editor, while the edit has the focus.
   CEditWnd* GetEditor() const { return editor_; }

@@ -65,6 +65,15 @@ LRESULT CEditWnd::RouteWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
         manager->SendNotification(owner_, Notify::kReturn);
       }
       return 0;
+    case WM_GETOBJECT:
+      // Screen readers that follow the keyboard focus into the editor meet
+      // the edit control, named and valued as in the window's tree.
+      if (!owner_ || !owner_->GetManager()) break;
+      if (const LRESULT answer =
+              owner_->GetManager()->AnswerAccessibleObject(owner_, wParam, lParam)) {
+        return answer;
+      }
+      break;
     case kReflectedMessageBase + WM_COMMAND: return OnCommand(wParam);
     case kReflectedMessageBase + WM_CTLCOLOREDIT:
     case kReflectedMessageBase + WM_CTLCOLORSTATIC:
@@ -82,6 +91,7 @@ LRESULT CEditWnd::OnCommand(WPARAM wParam) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
     owner_->StoreText(text);
+    owner_->NotifyAccessibility(EVENT_OBJECT_VALUECHANGE);
     if (PaintManager* manager = owner_->GetManager()) {
       manager->SendNotification(owner_, Notify::kTextChanged);
     }

@@ -26,6 +26,7 @@ class CGifAnimUI : public CControlUI {
   void HandleEvent(UiEvent& event) override;
   void SetVisible(bool visible) override;
   void ApplyAttribute(const std::wstring& name, const std::wstring& value) override;
+  AccessibleTraits DescribeForAccessibility() override;  // an animation, busy while it plays
 
   // A new name drops the loaded picture; the next paint loads it.
   void SetImageName(const std::wstring& name);

@@ -83,9 +83,11 @@ SIZE COptionUI::MeasureSize(SIZE) {
 }
 
 void COptionUI::SetSelected(bool selected) {
+  const bool changed = selected_ != selected;
   selected_ = selected;
   const UINT state = GetButtonState();
   SetButtonState(selected ? state | StateSelected : state & ~StateSelected);
+  if (changed) NotifyAccessibility(EVENT_OBJECT_STATECHANGE);
   if (PaintManager* manager = GetManager()) {
     if (!group_.empty()) {
       if (!selected) return Invalidate();

@@ -26,6 +26,7 @@ class COptionUI : public CButtonUI {
   SIZE MeasureSize(SIZE available) override;
   void PaintStateImage(HDC dc) override;
   void PaintText(HDC dc) override;
+  AccessibleTraits DescribeForAccessibility() override;  // a radio button, checked when selected
   // Sends "selectchanged" on every call for an option without a group; in
   // a group only the option that becomes selected sends it.
   virtual void SetSelected(bool selected);

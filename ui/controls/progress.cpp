@@ -50,6 +50,7 @@ void CProgressUI::SetValue(int value) {
   if (value == value_ || value < minimum_ || value > maximum_) return;
   value_ = value;
   Invalidate();
+  NotifyAccessibility(EVENT_OBJECT_VALUECHANGE);
 }
 
 void CProgressUI::SetMinValue(int minimum) {

@@ -18,6 +18,7 @@ class CProgressUI : public CLabelUI {
   void ApplyAttribute(const std::wstring& name, const std::wstring& value) override;
   // An inverted range is corrected here (maximum := minimum + 1).
   void PaintStateImage(HDC dc) override;
+  AccessibleTraits DescribeForAccessibility() override;  // its value is the percent done
 
   int GetValue() const { return value_; }
   // Ignored when equal to the value or outside [minimum, maximum].

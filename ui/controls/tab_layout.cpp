@@ -116,6 +116,8 @@ bool CTabLayoutUI::SelectPage(int index) {
   RequestParentLayout();
   if (PaintManager* manager = GetManager()) {
     manager->MoveFocus(true);
+    // Screen readers read the new page.
+    NotifyAccessibility(EVENT_OBJECT_REORDER);
     manager->SendNotification(this, Notify::kTabSelect, index, old);
   }
   return true;

@@ -20,6 +20,7 @@ class CTabLayoutUI : public CContainerUI {
   void RemoveAllChildren() override;
   void SetRect(const RECT& rect) override;
   void ApplyAttribute(const std::wstring& name, const std::wstring& value) override;
+  AccessibleTraits DescribeForAccessibility() override;  // a page tab list of property pages
 
   // False for a control that isn't a page, or an index out of range; the
   // current page again is true and sends nothing.

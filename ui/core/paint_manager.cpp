@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/controls/control.h"
+#include "ui/core/accessible_tree.h"
 #include "ui/core/control_interface.h"
 #include "ui/core/manager_registry.h"
 #include "ui/render/blend_functions.h"
@@ -191,6 +192,7 @@ void PaintManager::ForgetControl(CControlUI* control) {
   }
   if (focus_ == control) focus_ = nullptr;
   RemoveItem(overlays_, control);
+  if (accessible_) accessible_->Forget(control);
   timers_.RemoveControl(control, window_);
   // Under every name: the control may have been renamed since it was
   // registered.
@@ -220,6 +222,23 @@ PaintManager& PaintManager::ResourceRoot() {
 
 const PaintManager& PaintManager::ResourceRoot() const {
   return const_cast<PaintManager*>(this)->ResourceRoot();
+}
+
+AccessibleTree& PaintManager::Accessibility() {
+  if (!accessible_) accessible_ = std::make_unique<AccessibleTree>(*this);
+  return *accessible_;
+}
+
+void PaintManager::NotifyAccessibility(CControlUI* control, DWORD event) {
+  Accessibility().Raise(control, event);
+}
+
+void PaintManager::AnnounceDialog(const std::wstring& text) {
+  Accessibility().AnnounceDialog(text);
+}
+
+LRESULT PaintManager::AnswerAccessibleObject(CControlUI* control, WPARAM wParam, LPARAM objectId) {
+  return Accessibility().AnswerGetObject(wParam, objectId, control);
 }
 
 const DefaultColours& PaintManager::GetDefaultColours() const {

@@ -29,6 +29,7 @@
 
 namespace Veneer {
 
+class AccessibleTree;
 class CControlUI;
 
 // Posted to the window to delete the controls queued for deletion.
@@ -119,6 +120,17 @@ class PaintManager {
   void SetLayoutDue() { layoutDue_ = true; }
   void InvalidateArea(const RECT& area);
 
+  // --- Accessibility: the tree is exposed to screen readers through
+  // WM_GETOBJECT (ui/core/accessible_tree.h) ---
+  // Tells screen readers that a control changed (EVENT_OBJECT_*).
+  void NotifyAccessibility(CControlUI* control, DWORD event);
+  // The window is a message dialog showing `text`: screen readers are told
+  // that it opened and read the text as its name.
+  void AnnounceDialog(const std::wstring& text);
+  // WM_GETOBJECT of a native window that shows a control (the edit's
+  // editor): the control's object, or 0 for the system to answer.
+  LRESULT AnswerAccessibleObject(CControlUI* control, WPARAM wParam, LPARAM objectId);
+
   // --- Fonts: indices count from 0 in registration order; an index outside
   // the table means the default font ---
   HFONT RegisterFont(const FontDescription& description);
@@ -204,6 +216,7 @@ class PaintManager {
             LPARAM lParam = 0);
   PaintManager& ResourceRoot();
   const PaintManager& ResourceRoot() const;
+  AccessibleTree& Accessibility();
 
   HWND window_ = nullptr;
   BYTE opacity_ = 255;
@@ -248,6 +261,7 @@ class PaintManager {
   NameMap<std::unique_ptr<ImageEntry>> images_;
   NameMap<std::wstring> defaultAttributes_;
   std::vector<ITranslateAccelerator*> translators_;
+  std::unique_ptr<AccessibleTree> accessible_;  // made when first needed
 };
 
 }  // namespace Veneer

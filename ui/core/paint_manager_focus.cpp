@@ -82,6 +82,10 @@ void PaintManager::SetFocusedControl(CControlUI* control) {
     return;
   }
   focus_ = control;
+  // Screen readers hear of the focus first: a control that opens a native
+  // window of its own on the event (an edit's editor) hands the focus on,
+  // and the system's event for that window must come last.
+  NotifyAccessibility(control, EVENT_OBJECT_FOCUS);
   Send(control, UiEventType::SetFocus, lastMouse_, CurrentKeyState());
   // The notification comes from the control only if the event left it alive
   // and focused.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/controls/control.h"
+#include "ui/core/accessible_tree.h"
 #include "ui/core/paint_manager.h"
 
 namespace Veneer {
@@ -77,6 +78,11 @@ bool PaintManager::ProcessMouseMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 bool PaintManager::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                         LRESULT& result) {
+  if (message == AccessibleTree::ActionMessage()) {
+    Accessibility().RunDefaultAction(wParam);
+    result = 0;
+    return true;
+  }
   switch (message) {
     case kCleanupMessage: {
       // Destructors may queue further controls: take the list first.
@@ -123,6 +129,7 @@ bool PaintManager::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
       return true;
     }
     case WM_SYSCOMMAND: result = 0; return true;
+    case WM_GETOBJECT: result = Accessibility().AnswerGetObject(wParam, lParam); return result != 0;
     default: return false;
   }
 }

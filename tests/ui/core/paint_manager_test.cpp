@@ -58,16 +58,7 @@ class PaintManagerTest : public ::testing::Test {
     Send(WM_LBUTTONUP, 0, At(x, y));
   }
   // A key press as the message loop sees it.
-  void PressKey(WPARAM key, bool shift = false) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    PostMessageW(window_.hwnd(), WM_KEYDOWN, key, 1);
-    test::PumpMessages(20);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-  }
+  void PressKey(WPARAM key, bool shift = false) { test::PressKey(window_.hwnd(), key, shift); }
   PaintManager& manager() { return window_.manager(); }
   // A native child window of the test window with a class of its own.
   HWND CreateChild(const wchar_t* className, WNDPROC procedure) {

@@ -125,6 +125,17 @@ void PumpMessages(DWORD milliseconds) {
   }
 }
 
+void PressKey(HWND window, WPARAM key, bool shift) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PumpMessages(20);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 void SendMouseButton(DWORD flag) {
   INPUT input = {};
   input.type = INPUT_MOUSE;

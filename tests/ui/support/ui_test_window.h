@@ -82,6 +82,18 @@ bool PumpUntil(DWORD milliseconds, Done done) {
   return true;
 }
 
+// A key press as the message loop sees it: WM_KEYDOWN posted to the window
+// with Shift held or not, then the messages pumped for 20 ms.
+void PressKey(HWND window, WPARAM key, bool shift = false);
+
+// A control of type T made in code with name="value" attributes.
+template <typename T = CControlUI>
+T* MakeControl(const std::wstring& attributes) {
+  auto* control = new T;
+  control->ApplyAttributeText(attributes);
+  return control;
+}
+
 // Sends a real button press or release through the system's input queue.
 void SendMouseButton(DWORD flag);
 
