@@ -11,7 +11,7 @@
 
 # The non-known system DLLs the installer's code and its libraries use (the
 # native tree's tests plant DLLs of these names).
-set(LUMO_DELAY_LOADED_DLLS bcrypt comctl32 crypt32 gdiplus iphlpapi version wininet)
+set(LUMO_DELAY_LOADED_DLLS bcrypt comctl32 crypt32 gdiplus iphlpapi oleacc version wininet)
 
 if(NOT WIN32)
   return()
